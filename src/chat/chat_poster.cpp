@@ -1,0 +1,21 @@
+#include "chat/chat_poster.h"
+
+namespace tunelet {
+
+void post_to_chat(WindowSystem& windows, const Text& message) {
+  const WindowHandle chat = windows.find_window(kChatWindowClass);
+  if (chat == kNoWindow) {
+    return;  // with parent 0 the child lookups would search other programs' windows
+  }
+  const WindowHandle transcript = windows.find_child_window(chat, kNoWindow, kChatTextBoxClass);
+  const WindowHandle input = windows.find_child_window(chat, transcript, kChatTextBoxClass);
+  if (transcript == kNoWindow || input == kNoWindow) {
+    return;  // pressing send now would send whatever the user had typed
+  }
+  windows.set_window_text(input, message);
+  const WindowHandle send = windows.find_child_window(chat, input, kChatSendButtonClass);
+  windows.send_message(send, wm::kLButtonDown, 0, 0);
+  windows.send_message(send, wm::kLButtonUp, 0, 0);
+}
+
+}  // namespace tunelet

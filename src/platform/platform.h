@@ -1,0 +1,132 @@
+// The services of the operating system and of the window runtime that the
+// program's logic uses. The logic is written only against these interfaces;
+// src/platform/win32 implements them on the real system and the unit tests
+// implement them in memory.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/text.h"
+
+namespace tunelet {
+
+// A window of another program. 0 means that no window was found; a message
+// sent or posted to window 0 does nothing.
+using WindowHandle = std::uint32_t;
+constexpr WindowHandle kNoWindow = 0;
+
+// Window messages, by their Win32 numbers.
+namespace wm {
+constexpr std::uint32_t kSetText = 12;
+constexpr std::uint32_t kGetText = 13;
+constexpr std::uint32_t kGetTextLength = 14;
+constexpr std::uint32_t kCommand = 273;
+constexpr std::uint32_t kMouseMove = 512;
+constexpr std::uint32_t kLButtonDown = 513;
+constexpr std::uint32_t kLButtonUp = 514;
+constexpr std::uint32_t kRButtonDown = 516;
+constexpr std::uint32_t kUser = 1024;
+}  // namespace wm
+
+// The window system: other programs' windows and the keyboard.
+class WindowSystem {
+ public:
+  virtual ~WindowSystem() = default;
+
+  // A top-level window of this class (compared without regard to case), or 0.
+  virtual WindowHandle find_window(const Text& class_name) = 0;
+
+  // The next child of `parent` with this class after the child `after`
+  // (0: from the first child), or 0. With parent 0 the top-level windows
+  // are searched.
+  virtual WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
+                                         const Text& class_name) = 0;
+
+  // Sends a message and returns the window's answer; 0 for window 0 or when
+  // the window does not answer in time.
+  virtual std::int32_t send_message(WindowHandle window, std::uint32_t message,
+                                    std::uint32_t wparam, std::int32_t lparam) = 0;
+
+  // Queues a message to the window and returns at once.
+  virtual void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
+                            std::int32_t lparam) = 0;
+
+  // WM_SETTEXT: replaces the window's text.
+  virtual void set_window_text(WindowHandle window, const Text& text) = 0;
+
+  // The length of the window's text in characters, 0 for window 0.
+  virtual std::int32_t window_text_length(WindowHandle window) = 0;
+
+  // At most buffer_size - 1 characters of the window's text.
+  virtual Text window_text(WindowHandle window, std::int32_t buffer_size) = 0;
+
+  // GetAsyncKeyState: top bit set while the key is held, lowest bit set
+  // when it was pressed since the previous call.
+  virtual std::uint16_t async_key_state(int virtual_key) = 0;
+};
+
+// Time as the user sees it and as the system counts it.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+
+  // Milliseconds since the system started, never wrapping.
+  virtual std::uint64_t milliseconds_since_start() = 0;
+
+  // The current time and date in the user's regional format.
+  virtual Text time_text() = 0;
+  virtual Text date_text() = 0;
+};
+
+// Per-user string values that survive the process.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+
+  // The stored value, or the empty string when it was never written or
+  // cannot be read.
+  virtual Text load(const Text& application, const Text& section, const Text& key) = 0;
+
+  // Returns false when the value could not be written.
+  virtual bool save(const Text& application, const Text& section, const Text& key,
+                    const Text& value) = 0;
+};
+
+// Message box styles.
+constexpr int kPlainBox = 0;
+constexpr int kInformationBox = 64;
+
+// Number patterns of the regional number formatting.
+enum class NumberPattern {
+  kTwoDigits,               // "00": at least two digits
+  kTwoDigitsTimeSeparator,  // "00:": the same, then the regional time separator
+};
+
+// The services of the window runtime: modal boxes, regional formatting and
+// the end of the process.
+class FormRuntime {
+ public:
+  virtual ~FormRuntime() = default;
+
+  // A modal box; without a title it carries the application's title.
+  virtual void message_box(const Text& prompt, int style, const std::optional<Text>& title) = 0;
+
+  // A modal box with one text field; the typed text, or empty on Cancel.
+  virtual Text input_box(const Text& prompt, const Text& title) = 0;
+
+  virtual Text format_number(std::int32_t value, NumberPattern pattern) = 0;
+
+  // Ends the process at once; no handler of the program runs any more.
+  [[noreturn]] virtual void end_process() = 0;
+};
+
+// Everything the logic may call, handed to it as one value.
+struct Platform {
+  WindowSystem& windows;
+  Clock& clock;
+  SettingsStore& settings;
+  FormRuntime& form;
+};
+
+}  // namespace tunelet

@@ -1,0 +1,49 @@
+#include "platform/text.h"
+
+namespace tunelet {
+
+Text replace_all(Text text, const Text& from, const Text& to) {
+  if (from.empty()) {
+    return text;
+  }
+  Text result;
+  result.reserve(text.size());
+  std::size_t start = 0;
+  for (std::size_t found = text.find(from); found != Text::npos;
+       found = text.find(from, start)) {
+    result.append(text, start, found - start);
+    result += to;
+    start = found + from.size();
+  }
+  result.append(text, start, Text::npos);
+  return result;
+}
+
+bool contains(const Text& text, const Text& part) { return text.find(part) != Text::npos; }
+
+Text to_lower_ascii(Text text) {
+  for (char16_t& c : text) {
+    if (c >= u'A' && c <= u'Z') {
+      c = static_cast<char16_t>(c - u'A' + u'a');
+    }
+  }
+  return text;
+}
+
+Text decimal(std::int64_t value) {
+  // Digits are taken from the negative side so that the smallest value works.
+  Text digits;
+  std::int64_t rest = value < 0 ? value : -value;
+  do {
+    digits.insert(digits.begin(), static_cast<char16_t>(u'0' - rest % 10));
+    rest /= 10;
+  } while (rest != 0);
+  if (value < 0) {
+    digits.insert(digits.begin(), u'-');
+  }
+  return digits;
+}
+
+Text from_ascii(const std::string& ascii) { return Text(ascii.begin(), ascii.end()); }
+
+}  // namespace tunelet

@@ -1,0 +1,28 @@
+// Text inside the program: sequences of 16-bit characters, so that positions
+// and lengths mean the same on every compiler. Conversion to the single-byte
+// text of other programs' windows happens only in the platform implementation.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tunelet {
+
+using Text = std::u16string;
+
+// Replaces every non-overlapping occurrence of `from`, scanning left to right;
+// the inserted text is not scanned again. An empty `from` changes nothing.
+Text replace_all(Text text, const Text& from, const Text& to);
+
+bool contains(const Text& text, const Text& part);
+
+// Upper-case ASCII letters turned into lower case; everything else unchanged.
+Text to_lower_ascii(Text text);
+
+// Plain decimal: no leading zeros, no separators, "-" ahead of a negative value.
+Text decimal(std::int64_t value);
+
+// Plain ASCII into Text, for literals built at run time.
+Text from_ascii(const std::string& ascii);
+
+}  // namespace tunelet

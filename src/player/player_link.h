@@ -1,0 +1,37 @@
+// Drives the player through its main window. Nothing is cached: every
+// operation looks the window up afresh, so the player may come and go.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+namespace tunelet {
+
+inline const Text kPlayerWindowClass = u"Winamp v1.x";
+
+// Command identifiers posted with WM_COMMAND.
+namespace player_command {
+constexpr std::uint32_t kNext = 40048;
+constexpr std::uint32_t kPrevious = 40044;
+constexpr std::uint32_t kPlay = 40045;
+constexpr std::uint32_t kPause = 40046;  // the player toggles pause
+constexpr std::uint32_t kStop = 40047;
+constexpr std::uint32_t kClose = 40001;
+}  // namespace player_command
+
+WindowHandle find_player(WindowSystem& windows);
+
+void player_next(WindowSystem& windows);
+void player_previous(WindowSystem& windows);
+void player_play(WindowSystem& windows);
+void player_pause(WindowSystem& windows);
+void player_stop(WindowSystem& windows);
+void player_close(WindowSystem& windows);
+
+// 0 when there is no player; otherwise the player's answer, unchecked.
+std::int32_t player_playlist_length(WindowSystem& windows);
+std::int32_t player_playlist_position(WindowSystem& windows);  // as the player counts, from 0
+std::int32_t player_track_length(WindowSystem& windows);       // seconds; -1: no track
+
+}  // namespace tunelet

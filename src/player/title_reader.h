@@ -1,0 +1,22 @@
+// Reads the song that the player is playing from its window title, and the
+// once-a-second title poll that publishes it.
+#pragma once
+
+#include "platform/platform.h"
+#include "shell/program_state.h"
+
+namespace tunelet {
+
+// The player's title cut down to the song: '12. Artist - Title - Winamp'
+// reads ' Artist - Title'. Empty without a player window.
+Text read_title(WindowSystem& windows);
+
+// The title cut alone: drops the leading playlist number (the first word)
+// and every " - Winamp". A title without a blank is all number: empty.
+Text cut_title(const Text& title);
+
+// Every 1000 ms: while "Enabled" is checked, the current song is read, and
+// the title box takes a third read when two consecutive reads agree.
+void Timer2_Timer(WindowSystem& windows, ProgramState& state);
+
+}  // namespace tunelet

@@ -1,0 +1,34 @@
+// All state of the running program: what the main window holds (its controls
+// and three strings) and the current song. The real window keeps its
+// controls in step with this object; the logic reads and writes only this.
+#pragma once
+
+#include "platform/text.h"
+
+namespace tunelet {
+
+// Values of a check box.
+constexpr int kUnchecked = 0;
+constexpr int kChecked = 1;
+constexpr int kGrayed = 2;
+
+// What the title box holds before the first title has been read.
+inline const Text kNoTitleYet = u"Text3";
+
+struct MainWindowState {
+  Text Text3 = kNoTitleYet;  // hidden: the last stable now-playing title
+  Text Text4;                // the status template
+  int Check1 = kUnchecked;   // "Enabled"
+  int Check2 = kUnchecked;   // "Save State"
+  int Check4 = kUnchecked;   // "CCOM", hidden
+  Text last_posted_title;
+  Text status_message;
+  Text master_operator;
+};
+
+struct ProgramState {
+  MainWindowState form;
+  Text current_song;
+};
+
+}  // namespace tunelet

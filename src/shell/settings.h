@@ -1,0 +1,29 @@
+// The three settings that survive a restart, and the program's one exit.
+#pragma once
+
+#include "platform/platform.h"
+#include "shell/program_state.h"
+
+namespace tunelet {
+
+inline const Text kSettingsApplication = u"Tunelet";
+inline const Text kSettingsSection = u"Main";
+inline const Text kTemplateKey = u"String";
+inline const Text kEnabledKey = u"Enabled";
+inline const Text kSaveStateKey = u"SaveIt";
+
+// Fills the template box and the two switches from the store; a missing or
+// unreadable value leaves its control empty or unchecked.
+void Form_Load(Platform& platform, ProgramState& state);
+
+// Saves the settings as the "Save State" switch says and ends the process.
+// With "Save State" checked, the template, "Enabled" ("1" or empty) and
+// "SaveIt" are written; unchecked, only "SaveIt" is cleared, so the choice
+// not to save sticks.
+[[noreturn]] void Hitit(Platform& platform, const ProgramState& state);
+
+// The main window is being closed; the tray menu's "Close".
+[[noreturn]] void Form_Unload(Platform& platform, const ProgramState& state);
+[[noreturn]] void close_Click(Platform& platform, const ProgramState& state);
+
+}  // namespace tunelet

