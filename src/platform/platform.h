@@ -97,12 +97,6 @@ class SettingsStore {
 constexpr int kPlainBox = 0;
 constexpr int kInformationBox = 64;
 
-// Number patterns of the regional number formatting.
-enum class NumberPattern {
-  kTwoDigits,               // "00": at least two digits
-  kTwoDigitsTimeSeparator,  // "00:": the same, then the regional time separator
-};
-
 // The services of the window runtime: modal boxes, regional formatting and
 // the end of the process.
 class FormRuntime {
@@ -115,7 +109,9 @@ class FormRuntime {
   // A modal box with one text field; the typed text, or empty on Cancel.
   virtual Text input_box(const Text& prompt, const Text& title) = 0;
 
-  virtual Text format_number(std::int32_t value, NumberPattern pattern) = 0;
+  // The separator of hours, minutes and seconds in the user's regional
+  // settings, normally ":".
+  virtual Text time_separator() = 0;
 
   // Ends the process at once; no handler of the program runs any more.
   [[noreturn]] virtual void end_process() = 0;

@@ -44,6 +44,14 @@ Text decimal(std::int64_t value) {
   return digits;
 }
 
+Text two_digits(std::int32_t value) {
+  Text digits = decimal(value < 0 ? -static_cast<std::int64_t>(value) : value);
+  if (digits.size() < 2) {
+    digits.insert(digits.begin(), u'0');
+  }
+  return value < 0 ? u"-" + digits : digits;
+}
+
 Text from_ascii(const std::string& ascii) { return Text(ascii.begin(), ascii.end()); }
 
 }  // namespace tunelet

@@ -22,6 +22,10 @@ Text to_lower_ascii(Text text);
 // Plain decimal: no leading zeros, no separators, "-" ahead of a negative value.
 Text decimal(std::int64_t value);
 
+// At least two digits, with leading zeros; "-" ahead of a negative value's
+// digits (-1 is "-01").
+Text two_digits(std::int32_t value);
+
 // Plain ASCII into Text, for literals built at run time.
 Text from_ascii(const std::string& ascii);
 

@@ -46,8 +46,7 @@ Text format_track_length(Platform& platform) {
   }
   const std::int32_t minutes = length / 60;
   const std::int32_t seconds = length - minutes * 60;
-  return platform.form.format_number(minutes, NumberPattern::kTwoDigitsTimeSeparator) +
-         platform.form.format_number(seconds, NumberPattern::kTwoDigits);
+  return two_digits(minutes) + platform.form.time_separator() + two_digits(seconds);
 }
 
 }  // namespace tunelet

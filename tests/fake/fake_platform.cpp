@@ -173,18 +173,6 @@ Text FakeFormRuntime::input_box(const Text& prompt, const Text& title) {
   return answer;
 }
 
-Text FakeFormRuntime::format_number(std::int32_t value, NumberPattern pattern) {
-  Text digits = decimal(value < 0 ? -static_cast<std::int64_t>(value) : value);
-  if (digits.size() < 2) {
-    digits.insert(digits.begin(), u'0');
-  }
-  Text text = (value < 0 ? u"-" : u"") + digits;
-  if (pattern == NumberPattern::kTwoDigitsTimeSeparator) {
-    text += time_separator;
-  }
-  return text;
-}
-
 void FakeFormRuntime::end_process() { throw ProcessEnded(); }
 
 }  // namespace tunelet::fake

@@ -119,11 +119,11 @@ class FakeFormRuntime : public FormRuntime {
   std::vector<Box> boxes;
   std::vector<Text> input_answers;  // answers of the coming input boxes
   std::vector<Text> input_prompts;
-  Text time_separator = u":";
+  Text separator = u":";
 
   void message_box(const Text& prompt, int style, const std::optional<Text>& title) override;
   Text input_box(const Text& prompt, const Text& title) override;
-  Text format_number(std::int32_t value, NumberPattern pattern) override;
+  Text time_separator() override { return separator; }
   [[noreturn]] void end_process() override;
 };
 

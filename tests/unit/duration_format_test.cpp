@@ -86,7 +86,7 @@ TEST(FormatTrackLength, UsesTheRegionalTimeSeparator) {
   fake::FakePlatform fake;
   fake::FakePlayer player{u"", 225};
   add_player(fake.windows, player);
-  fake.form.time_separator = u".";
+  fake.form.separator = u".";
   EXPECT_EQ(format_track_length(fake.platform), u"03.45");
 }
 

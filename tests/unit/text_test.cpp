@@ -33,6 +33,14 @@ TEST(Decimal, WritesPlainDigitsWithSignForEveryRange) {
   EXPECT_EQ(decimal(std::numeric_limits<std::int64_t>::min()), u"-9223372036854775808");
 }
 
+TEST(TwoDigits, PadsToTwoDigitsAndSignsNegativeValues) {
+  EXPECT_EQ(two_digits(0), u"00");
+  EXPECT_EQ(two_digits(5), u"05");
+  EXPECT_EQ(two_digits(123), u"123");
+  EXPECT_EQ(two_digits(-1), u"-01");
+  EXPECT_EQ(two_digits(std::numeric_limits<std::int32_t>::min()), u"-2147483648");
+}
+
 TEST(ToLowerAscii, LowersOnlyAsciiLetters) {
   EXPECT_EQ(to_lower_ascii(u"OPENING Song.WMA \u00C9\U0001F3B5"), u"opening song.wma \u00C9\U0001F3B5");
 }

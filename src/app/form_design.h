@@ -1,0 +1,89 @@
+// The main window as designed: sizes in twips (1/1440 inch), colours, fonts
+// and the controls in their order of creation, which is also the tab order.
+#pragma once
+
+#include <windows.h>
+
+namespace tunelet::app {
+
+constexpr wchar_t kFormClass[] = L"TuneletForm";
+constexpr wchar_t kFormCaption[] = L"TuneLET";
+constexpr int kClientWidthTwips = 4635;
+constexpr int kClientHeightTwips = 1980;
+constexpr COLORREF kBackgroundColour = RGB(1, 0, 66);
+constexpr COLORREF kCheckBoxColour = RGB(0, 0, 64);
+constexpr COLORREF kLabelColour = RGB(192, 192, 192);
+
+// Control identifiers, also used by the end-to-end tests to find them.
+enum ControlId : int {
+  kText3 = 1003,
+  kCheck1 = 1001,
+  kText4 = 1004,
+  kCheck2 = 1002,
+  kCheck4 = 1005,
+};
+
+// Menu item identifiers.
+enum MenuId : int {
+  kMenuHelp = 2001,
+  kMenuAbout = 2002,
+  kMenuCcom = 2003,
+  kMenuShowamp = 2101,
+  kMenuHidecomp = 2102,
+  kMenuClose = 2103,
+};
+
+// Timer identifiers and periods.
+constexpr UINT_PTR kTimer1 = 1;  // posting cycle
+constexpr UINT kTimer1Ms = 350;
+constexpr UINT_PTR kTimer2 = 2;  // title poll
+constexpr UINT kTimer2Ms = 1000;
+constexpr UINT_PTR kTmrHotkey = 3;  // hotkey poll
+constexpr UINT kTmrHotkeyMs = 100;
+
+enum class FontFace { kVerdana, kTahoma, kMsSansSerif };
+
+struct Bounds {
+  int left, top, width, height;  // twips
+};
+
+enum class ControlKind { kCheckBox, kTextBox };
+
+struct ControlDesign {
+  ControlId id;
+  ControlKind kind;
+  const wchar_t* text;
+  Bounds bounds;
+  bool shown;
+  FontFace font;
+};
+
+constexpr ControlDesign kControls[] = {
+    {kText3, ControlKind::kTextBox, L"Text3", {1440, 120, 1095, 285}, false, FontFace::kMsSansSerif},
+    {kCheck1, ControlKind::kCheckBox, L"", {3360, 1440, 255, 255}, true, FontFace::kMsSansSerif},
+    {kText4, ControlKind::kTextBox, L"", {600, 600, 3375, 645}, true, FontFace::kTahoma},
+    {kCheck2, ControlKind::kCheckBox, L"Check2", {3360, 1680, 255, 255}, true,
+     FontFace::kMsSansSerif},
+    {kCheck4, ControlKind::kCheckBox, L"Check4", {2280, 1440, 255, 255}, false, FontFace::kVerdana},
+};
+
+// Labels are drawn on the picture by the window itself, so that it shows
+// through around their letters.
+enum class LabelId { kLabel6, kLabel5, kLabel4, kLabel1 };
+
+struct LabelDesign {
+  LabelId id;
+  const wchar_t* caption;
+  Bounds bounds;
+  bool shown;
+  FontFace font;
+};
+
+constexpr LabelDesign kLabels[] = {
+    {LabelId::kLabel6, L"CCOM", {2640, 1440, 615, 255}, false, FontFace::kTahoma},
+    {LabelId::kLabel5, L"Opts", {120, 1680, 375, 255}, true, FontFace::kVerdana},
+    {LabelId::kLabel4, L"Save State", {3720, 1680, 975, 255}, true, FontFace::kTahoma},
+    {LabelId::kLabel1, L" Enabled", {3720, 1440, 1095, 255}, true, FontFace::kTahoma},
+};
+
+}  // namespace tunelet::app

@@ -1,0 +1,325 @@
+#include "app/main_window.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+#include "app/background_picture.h"
+#include "app/form_design.h"
+#include "platform/win32/resource_ids.h"
+#include "platform/win32/text_conversion.h"
+#include "player/title_reader.h"
+#include "shell/info_boxes.h"
+#include "shell/settings.h"
+#include "status/status_composer.h"
+
+namespace tunelet::app {
+namespace {
+
+// Everything the window owns besides the program's state.
+struct Form1 {
+  HWND window = nullptr;
+  win32::Win32Platform* system = nullptr;
+  ProgramState* state = nullptr;
+  int dpi = 96;
+  HBITMAP picture = nullptr;
+  HFONT fonts[3] = {};
+  HBRUSH check_box_brush = nullptr;
+  HMENU opts = nullptr;
+  HMENU miniopts = nullptr;
+  Text shown_text3;
+};
+
+Form1 form1;
+
+Platform& platform() { return form1.system->platform; }
+
+int to_pixels(int twips) { return MulDiv(twips, form1.dpi, 1440); }
+
+RECT to_rect(const Bounds& bounds) {
+  return RECT{to_pixels(bounds.left), to_pixels(bounds.top),
+              to_pixels(bounds.left + bounds.width), to_pixels(bounds.top + bounds.height)};
+}
+
+HFONT font(FontFace face) { return form1.fonts[static_cast<int>(face)]; }
+
+HFONT create_font(const wchar_t* face) {
+  // 8.25 points, regular.
+  return CreateFontW(-MulDiv(825, form1.dpi, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+HWND control(ControlId id) { return GetDlgItem(form1.window, id); }
+
+std::wstring control_text(ControlId id) {
+  HWND box = control(id);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+  const int copied = GetWindowTextW(box, &text[0], static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
+}
+
+int check_value(ControlId id) {
+  return static_cast<int>(SendMessageW(control(id), BM_GETCHECK, 0, 0));
+}
+
+void set_check_value(ControlId id, int value) {
+  SendMessageW(control(id), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+void create_controls() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const ControlDesign& design : kControls) {
+    const RECT place = to_rect(design.bounds);
+    DWORD style = WS_CHILD | (design.shown ? WS_VISIBLE | WS_TABSTOP : 0);
+    DWORD extended_style = 0;
+    const wchar_t* window_class = L"BUTTON";
+    if (design.kind == ControlKind::kCheckBox) {
+      style |= BS_AUTOCHECKBOX;
+    } else {
+      window_class = L"EDIT";
+      style |= ES_AUTOHSCROLL;
+      extended_style = WS_EX_CLIENTEDGE;
+    }
+    HWND created = CreateWindowExW(extended_style, window_class, design.text, style, place.left,
+                                   place.top, place.right - place.left, place.bottom - place.top,
+                                   form1.window, reinterpret_cast<HMENU>(design.id), instance,
+                                   nullptr);
+    SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font(design.font)), FALSE);
+    if (design.kind == ControlKind::kTextBox) {
+      SendMessageW(created, EM_LIMITTEXT, 0, 0);  // no limit but the system's
+    }
+  }
+}
+
+void create_menus() {
+  form1.opts = CreatePopupMenu();
+  AppendMenuW(form1.opts, MF_STRING, kMenuHelp, L"Help");
+  AppendMenuW(form1.opts, MF_STRING, kMenuAbout, L"About");
+  // "CCOM Options" (kMenuCcom) exists with its handler but is not listed.
+
+  form1.miniopts = CreatePopupMenu();
+  AppendMenuW(form1.miniopts, MF_STRING, kMenuShowamp, L"Show Tunelet");
+  AppendMenuW(form1.miniopts, MF_STRING, kMenuHidecomp, L"Hide Tunelet Completely");
+  AppendMenuW(form1.miniopts, MF_STRING, kMenuClose, L"Close");
+}
+
+// Opens a menu at the mouse pointer. The window comes to the foreground
+// first, so that the menu closes when the user clicks elsewhere.
+void show_popup_menu(HMENU menu) {
+  POINT pointer;
+  GetCursorPos(&pointer);
+  SetForegroundWindow(form1.window);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, form1.window,
+                 nullptr);
+  PostMessageW(form1.window, WM_NULL, 0, 0);
+}
+
+// The controls show what the logic decided.
+void show_state() {
+  const MainWindowState& form = form1.state->form;
+  if (form.Text3 != form1.shown_text3) {
+    form1.shown_text3 = form.Text3;
+    SetWindowTextW(control(kText3), win32::to_wide(form.Text3).c_str());
+  }
+}
+
+void Label5_Click() { show_popup_menu(form1.opts); }
+
+void on_create() {
+  HDC screen = GetDC(nullptr);
+  form1.dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+
+  form1.fonts[static_cast<int>(FontFace::kVerdana)] = create_font(L"Verdana");
+  form1.fonts[static_cast<int>(FontFace::kTahoma)] = create_font(L"Tahoma");
+  form1.fonts[static_cast<int>(FontFace::kMsSansSerif)] = create_font(L"MS Sans Serif");
+  form1.check_box_brush = CreateSolidBrush(kCheckBoxColour);
+  form1.picture = load_background_picture(GetModuleHandleW(nullptr), IDR_BACKGROUND);
+  form1.system->form.set_owner(form1.window);
+  create_controls();
+  create_menus();
+
+  Form_Load(platform(), *form1.state);
+  const MainWindowState& form = form1.state->form;
+  SetWindowTextW(control(kText4), win32::to_wide(form.Text4).c_str());
+  set_check_value(kCheck1, form.Check1);
+  set_check_value(kCheck2, form.Check2);
+  set_check_value(kCheck4, form.Check4);
+  form1.shown_text3 = form.Text3;
+
+  SetTimer(form1.window, kTimer1, kTimer1Ms, nullptr);
+  SetTimer(form1.window, kTimer2, kTimer2Ms, nullptr);
+}
+
+void on_paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(form1.window, &paint);
+  RECT client;
+  GetClientRect(form1.window, &client);
+  HBRUSH background = CreateSolidBrush(kBackgroundColour);
+  FillRect(dc, &client, background);
+  DeleteObject(background);
+
+  if (form1.picture != nullptr) {
+    BITMAP size;
+    GetObjectW(form1.picture, sizeof size, &size);
+    HDC picture_dc = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(picture_dc, form1.picture);
+    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, picture_dc, 0, 0, SRCCOPY);
+    SelectObject(picture_dc, previous);
+    DeleteDC(picture_dc);
+  }
+
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, kLabelColour);
+  for (const LabelDesign& label : kLabels) {
+    if (!label.shown) {
+      continue;
+    }
+    RECT place = to_rect(label.bounds);
+    HGDIOBJ previous = SelectObject(dc, font(label.font));
+    DrawTextW(dc, label.caption, -1, &place, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, previous);
+  }
+  EndPaint(form1.window, &paint);
+}
+
+LRESULT on_control_colour(HDC dc, HWND child) {
+  const int id = GetDlgCtrlID(child);
+  if (id == kCheck1 || id == kCheck2 || id == kCheck4) {
+    SetBkColor(dc, kCheckBoxColour);
+    return reinterpret_cast<LRESULT>(form1.check_box_brush);
+  }
+  return DefWindowProcW(form1.window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                        reinterpret_cast<LPARAM>(child));
+}
+
+void on_command(int id, int notification) {
+  MainWindowState& form = form1.state->form;
+  switch (id) {
+    case kText4:
+      if (notification == EN_CHANGE) {
+        form.Text4 = win32::from_wide(control_text(kText4));
+      }
+      break;
+    case kCheck1:
+      form.Check1 = check_value(kCheck1);
+      break;
+    case kCheck2:
+      form.Check2 = check_value(kCheck2);
+      break;
+    case kCheck4:
+      form.Check4 = check_value(kCheck4);
+      break;
+    case kMenuHelp:
+      help_Click(platform().form);
+      break;
+    case kMenuAbout:
+      about_Click(platform().form);
+      break;
+    case kMenuCcom:
+      CCOM_Click(platform().form);
+      break;
+    case kMenuClose:
+      close_Click(platform(), *form1.state);
+    default:
+      break;
+  }
+}
+
+void on_timer(UINT_PTR timer) {
+  if (timer == kTimer1) {
+    Timer1_Timer(platform(), *form1.state);
+  } else if (timer == kTimer2) {
+    Timer2_Timer(platform().windows, *form1.state);
+    show_state();
+  }
+}
+
+void on_left_button_up(int x, int y) {
+  for (const LabelDesign& label : kLabels) {
+    const RECT place = to_rect(label.bounds);
+    const POINT at{x, y};
+    if (label.id == LabelId::kLabel5 && PtInRect(&place, at)) {
+      Label5_Click();
+    }
+  }
+}
+
+LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      form1.window = window;
+      on_create();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // painted whole in WM_PAINT
+    case WM_PAINT:
+      on_paint();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return on_control_colour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_COMMAND:
+      on_command(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_TIMER:
+      on_timer(wparam);
+      return 0;
+    case WM_LBUTTONUP:
+      on_left_button_up(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+      return 0;
+    case WM_CLOSE:
+      Form_Unload(platform(), *form1.state);
+    case WM_ENDSESSION:
+      if (wparam) {
+        Form_Unload(platform(), *form1.state);  // Windows is shutting down: save as at a close
+      }
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wparam, lparam);
+  }
+}
+
+}  // namespace
+
+HWND create_main_window(HINSTANCE instance, win32::Win32Platform& system, ProgramState& state) {
+  form1.system = &system;
+  form1.state = &state;
+
+  WNDCLASSEXW form_class{};
+  form_class.cbSize = sizeof form_class;
+  form_class.lpfnWndProc = form_procedure;
+  form_class.hInstance = instance;
+  form_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TUNELET));
+  form_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TUNELET),
+                                                     IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                     GetSystemMetrics(SM_CYSMICON), 0));
+  form_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  form_class.lpszClassName = kFormClass;
+  if (RegisterClassExW(&form_class) == 0) {
+    return nullptr;
+  }
+
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  const DWORD extended_style = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
+  RECT frame{0, 0, MulDiv(kClientWidthTwips, dpi, 1440), MulDiv(kClientHeightTwips, dpi, 1440)};
+  AdjustWindowRectEx(&frame, style, FALSE, extended_style);
+
+  HWND window = CreateWindowExW(extended_style, kFormClass, kFormCaption, style, CW_USEDEFAULT,
+                                CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                nullptr, nullptr, instance, nullptr);
+  if (window == nullptr) {
+    return nullptr;
+  }
+  ShowWindow(window, SW_SHOWNORMAL);  // always starts in the normal state
+  UpdateWindow(window);
+  SetFocus(control(kCheck1));
+  return window;
+}
+
+}  // namespace tunelet::app

@@ -1,0 +1,16 @@
+// The program's one window: the template box and switches on a picture, the
+// options menu, and the timers that drive the title poll and posting cycle.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/win32/win32_platform.h"
+#include "shell/program_state.h"
+
+namespace tunelet::app {
+
+// Creates the window, loads the settings into it, starts the timers and
+// shows it. Returns nullptr when the window cannot be created.
+HWND create_main_window(HINSTANCE instance, win32::Win32Platform& platform, ProgramState& state);
+
+}  // namespace tunelet::app

@@ -1,0 +1,20 @@
+// The platform services of the real system, gathered for the program.
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/win32/registry_settings.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_form_runtime.h"
+#include "platform/win32/win32_window_system.h"
+
+namespace tunelet::win32 {
+
+struct Win32Platform {
+  Win32WindowSystem windows;
+  Win32Clock clock;
+  RegistrySettings settings;
+  Win32FormRuntime form;
+  Platform platform{windows, clock, settings, form};
+};
+
+}  // namespace tunelet::win32

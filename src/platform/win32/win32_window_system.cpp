@@ -1,0 +1,112 @@
+#include "platform/win32/win32_window_system.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/text_conversion.h"
+
+namespace tunelet::win32 {
+namespace {
+
+constexpr UINT kAnswerTimeoutMs = 1000;
+
+HWND to_hwnd(WindowHandle window) {
+  return reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
+}
+
+WindowHandle from_hwnd(HWND window) {
+  return static_cast<WindowHandle>(reinterpret_cast<UINT_PTR>(window));
+}
+
+bool has_class(HWND window, const std::string& class_name) {
+  char found[256];
+  return GetClassNameA(window, found, sizeof found) > 0 &&
+         lstrcmpiA(found, class_name.c_str()) == 0;
+}
+
+// Sends and waits for the answer, but never longer than the timeout and not
+// at all to a window that has stopped answering.
+LRESULT send_with_timeout(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutA(window, message, wparam, lparam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                           &answer)) {
+    return 0;
+  }
+  return static_cast<LRESULT>(answer);
+}
+
+}  // namespace
+
+WindowHandle Win32WindowSystem::find_window(const Text& class_name) {
+  return from_hwnd(FindWindowA(to_system_code_page(class_name).c_str(), nullptr));
+}
+
+// FindWindowEx under Wine finds nothing when the child to start after is of
+// another class, so the children are walked here, as FindWindowEx documents.
+WindowHandle Win32WindowSystem::find_child_window(WindowHandle parent, WindowHandle after,
+                                                  const Text& class_name) {
+  const std::string wanted = to_system_code_page(class_name);
+  HWND child = nullptr;
+  if (after != kNoWindow) {
+    child = GetWindow(to_hwnd(after), GW_HWNDNEXT);
+  } else if (parent != kNoWindow) {
+    child = GetWindow(to_hwnd(parent), GW_CHILD);
+  } else {
+    child = GetTopWindow(nullptr);
+  }
+  for (; child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (has_class(child, wanted)) {
+      return from_hwnd(child);
+    }
+  }
+  return kNoWindow;
+}
+
+std::int32_t Win32WindowSystem::send_message(WindowHandle window, std::uint32_t message,
+                                             std::uint32_t wparam, std::int32_t lparam) {
+  if (window == kNoWindow) {
+    return 0;
+  }
+  return static_cast<std::int32_t>(send_with_timeout(to_hwnd(window), message, wparam, lparam));
+}
+
+void Win32WindowSystem::post_message(WindowHandle window, std::uint32_t message,
+                                     std::uint32_t wparam, std::int32_t lparam) {
+  if (window != kNoWindow) {
+    PostMessageA(to_hwnd(window), message, wparam, lparam);
+  }
+}
+
+void Win32WindowSystem::set_window_text(WindowHandle window, const Text& text) {
+  if (window == kNoWindow) {
+    return;
+  }
+  const std::string bytes = to_system_code_page(text);
+  send_with_timeout(to_hwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.c_str()));
+}
+
+// GetWindowText reads another program's title without sending it a message,
+// so a hung player cannot stall the poll.
+std::int32_t Win32WindowSystem::window_text_length(WindowHandle window) {
+  if (window == kNoWindow) {
+    return 0;
+  }
+  return GetWindowTextLengthA(to_hwnd(window));
+}
+
+Text Win32WindowSystem::window_text(WindowHandle window, std::int32_t buffer_size) {
+  if (window == kNoWindow || buffer_size <= 0) {
+    return Text();
+  }
+  std::string buffer(static_cast<std::size_t>(buffer_size), '\0');
+  const int copied = GetWindowTextA(to_hwnd(window), &buffer[0], buffer_size);
+  buffer.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return from_system_code_page(buffer);
+}
+
+std::uint16_t Win32WindowSystem::async_key_state(int virtual_key) {
+  return static_cast<std::uint16_t>(GetAsyncKeyState(virtual_key));
+}
+
+}  // namespace tunelet::win32
