@@ -16,3 +16,10 @@ echo "== unit tests under the sanitizers"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j"$(nproc)"
 ctest --preset sanitize
+
+echo "== tunelet.exe and the stand-ins, 32-bit Windows"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 -j"$(nproc)"
+
+echo "== end to end under Wine"
+tests/e2e/run.sh build/win32
