@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-i686 wine wine32:i386 xvfb
-  x11-utils imagemagick xdotool)
+  x11-utils imagemagick)
 
 missing=()
 for package in "${packages[@]}"; do

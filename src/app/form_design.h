@@ -59,10 +59,19 @@ struct ControlDesign {
 };
 
 constexpr ControlDesign kControls[] = {
-    {kText3, ControlKind::kTextBox, L"Text3", {1440, 120, 1095, 285}, false, FontFace::kMsSansSerif},
+    {kText3,
+     ControlKind::kTextBox,
+     L"Text3",
+     {1440, 120, 1095, 285},
+     false,
+     FontFace::kMsSansSerif},
     {kCheck1, ControlKind::kCheckBox, L"", {3360, 1440, 255, 255}, true, FontFace::kMsSansSerif},
     {kText4, ControlKind::kTextBox, L"", {600, 600, 3375, 645}, true, FontFace::kTahoma},
-    {kCheck2, ControlKind::kCheckBox, L"Check2", {3360, 1680, 255, 255}, true,
+    {kCheck2,
+     ControlKind::kCheckBox,
+     L"Check2",
+     {3360, 1680, 255, 255},
+     true,
      FontFace::kMsSansSerif},
     {kCheck4, ControlKind::kCheckBox, L"Check4", {2280, 1440, 255, 255}, false, FontFace::kVerdana},
 };

@@ -32,16 +32,22 @@ struct Form1 {
 
 Form1 form1;
 
-Platform& platform() { return form1.system->platform; }
-
-int to_pixels(int twips) { return MulDiv(twips, form1.dpi, 1440); }
-
-RECT to_rect(const Bounds& bounds) {
-  return RECT{to_pixels(bounds.left), to_pixels(bounds.top),
-              to_pixels(bounds.left + bounds.width), to_pixels(bounds.top + bounds.height)};
+Platform& platform() {
+  return form1.system->platform;
 }
 
-HFONT font(FontFace face) { return form1.fonts[static_cast<int>(face)]; }
+int to_pixels(int twips) {
+  return MulDiv(twips, form1.dpi, 1440);
+}
+
+RECT to_rect(const Bounds& bounds) {
+  return RECT{to_pixels(bounds.left), to_pixels(bounds.top), to_pixels(bounds.left + bounds.width),
+              to_pixels(bounds.top + bounds.height)};
+}
+
+HFONT font(FontFace face) {
+  return form1.fonts[static_cast<int>(face)];
+}
 
 HFONT create_font(const wchar_t* face) {
   // 8.25 points, regular.
@@ -50,7 +56,9 @@ HFONT create_font(const wchar_t* face) {
                      DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
-HWND control(ControlId id) { return GetDlgItem(form1.window, id); }
+HWND control(ControlId id) {
+  return GetDlgItem(form1.window, id);
+}
 
 std::wstring control_text(ControlId id) {
   HWND box = control(id);
@@ -82,10 +90,10 @@ void create_controls() {
       style |= ES_AUTOHSCROLL;
       extended_style = WS_EX_CLIENTEDGE;
     }
-    HWND created = CreateWindowExW(extended_style, window_class, design.text, style, place.left,
-                                   place.top, place.right - place.left, place.bottom - place.top,
-                                   form1.window, reinterpret_cast<HMENU>(design.id), instance,
-                                   nullptr);
+    HWND created =
+        CreateWindowExW(extended_style, window_class, design.text, style, place.left, place.top,
+                        place.right - place.left, place.bottom - place.top, form1.window,
+                        reinterpret_cast<HMENU>(design.id), instance, nullptr);
     SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font(design.font)), FALSE);
     if (design.kind == ControlKind::kTextBox) {
       SendMessageW(created, EM_LIMITTEXT, 0, 0);  // no limit but the system's
@@ -125,7 +133,9 @@ void show_state() {
   }
 }
 
-void Label5_Click() { show_popup_menu(form1.opts); }
+void Label5_Click() {
+  show_popup_menu(form1.opts);
+}
 
 void on_create() {
   HDC screen = GetDC(nullptr);

@@ -9,8 +9,7 @@ Text replace_all(Text text, const Text& from, const Text& to) {
   Text result;
   result.reserve(text.size());
   std::size_t start = 0;
-  for (std::size_t found = text.find(from); found != Text::npos;
-       found = text.find(from, start)) {
+  for (std::size_t found = text.find(from); found != Text::npos; found = text.find(from, start)) {
     result.append(text, start, found - start);
     result += to;
     start = found + from.size();
@@ -19,7 +18,9 @@ Text replace_all(Text text, const Text& from, const Text& to) {
   return result;
 }
 
-bool contains(const Text& text, const Text& part) { return text.find(part) != Text::npos; }
+bool contains(const Text& text, const Text& part) {
+  return text.find(part) != Text::npos;
+}
 
 Text to_lower_ascii(Text text) {
   for (char16_t& c : text) {
@@ -52,6 +53,8 @@ Text two_digits(std::int32_t value) {
   return value < 0 ? u"-" + digits : digits;
 }
 
-Text from_ascii(const std::string& ascii) { return Text(ascii.begin(), ascii.end()); }
+Text from_ascii(const std::string& ascii) {
+  return Text(ascii.begin(), ascii.end());
+}
 
 }  // namespace tunelet

@@ -19,17 +19,37 @@ std::int32_t ask(WindowSystem& windows, std::uint32_t argument, std::int32_t que
 
 }  // namespace
 
-WindowHandle find_player(WindowSystem& windows) { return windows.find_window(kPlayerWindowClass); }
+WindowHandle find_player(WindowSystem& windows) {
+  return windows.find_window(kPlayerWindowClass);
+}
 
-void player_next(WindowSystem& windows) { post_command(windows, player_command::kNext); }
-void player_previous(WindowSystem& windows) { post_command(windows, player_command::kPrevious); }
-void player_play(WindowSystem& windows) { post_command(windows, player_command::kPlay); }
-void player_pause(WindowSystem& windows) { post_command(windows, player_command::kPause); }
-void player_stop(WindowSystem& windows) { post_command(windows, player_command::kStop); }
-void player_close(WindowSystem& windows) { post_command(windows, player_command::kClose); }
+void player_next(WindowSystem& windows) {
+  post_command(windows, player_command::kNext);
+}
+void player_previous(WindowSystem& windows) {
+  post_command(windows, player_command::kPrevious);
+}
+void player_play(WindowSystem& windows) {
+  post_command(windows, player_command::kPlay);
+}
+void player_pause(WindowSystem& windows) {
+  post_command(windows, player_command::kPause);
+}
+void player_stop(WindowSystem& windows) {
+  post_command(windows, player_command::kStop);
+}
+void player_close(WindowSystem& windows) {
+  post_command(windows, player_command::kClose);
+}
 
-std::int32_t player_playlist_length(WindowSystem& windows) { return ask(windows, 0, 124); }
-std::int32_t player_playlist_position(WindowSystem& windows) { return ask(windows, 0, 125); }
-std::int32_t player_track_length(WindowSystem& windows) { return ask(windows, 1, 105); }
+std::int32_t player_playlist_length(WindowSystem& windows) {
+  return ask(windows, 0, 124);
+}
+std::int32_t player_playlist_position(WindowSystem& windows) {
+  return ask(windows, 0, 125);
+}
+std::int32_t player_track_length(WindowSystem& windows) {
+  return ask(windows, 1, 105);
+}
 
 }  // namespace tunelet

@@ -41,8 +41,12 @@ void Hitit(Platform& platform, const ProgramState& state) {
   std::abort();  // not reached: ending the process never comes back
 }
 
-void Form_Unload(Platform& platform, const ProgramState& state) { Hitit(platform, state); }
+void Form_Unload(Platform& platform, const ProgramState& state) {
+  Hitit(platform, state);
+}
 
-void close_Click(Platform& platform, const ProgramState& state) { Hitit(platform, state); }
+void close_Click(Platform& platform, const ProgramState& state) {
+  Hitit(platform, state);
+}
 
 }  // namespace tunelet

@@ -51,8 +51,8 @@ TemplateValues gather_template_values(Platform& platform, const Text& current_so
   values.playlist_length = decimal(player_playlist_length(platform.windows));
   const std::uint64_t uptime = platform.clock.milliseconds_since_start();
   constexpr std::uint64_t kLargest = std::numeric_limits<std::int64_t>::max();
-  values.uptime =
-      format_duration(static_cast<std::int64_t>(uptime < kLargest ? uptime : kLargest), kUptimeStyle);
+  values.uptime = format_duration(static_cast<std::int64_t>(uptime < kLargest ? uptime : kLargest),
+                                  kUptimeStyle);
   return values;
 }
 

@@ -8,13 +8,13 @@ namespace tunelet {
 
 // The values of the seven template variables, computed together.
 struct TemplateValues {
-  Text song;              // %s
-  Text time;              // %t
-  Text date;              // %d
-  Text track_length;      // %l
-  Text playlist_position; // %z
-  Text playlist_length;   // %f
-  Text uptime;            // %u
+  Text song;               // %s
+  Text time;               // %t
+  Text date;               // %d
+  Text track_length;       // %l
+  Text playlist_position;  // %z
+  Text playlist_length;    // %f
+  Text uptime;             // %u
 };
 
 // Computes every value, in the order above, whatever the template uses.

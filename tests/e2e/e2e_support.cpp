@@ -21,7 +21,9 @@ Process::Process(const std::wstring& program, const std::wstring& arguments) {
   }
 }
 
-Process::~Process() { kill(); }
+Process::~Process() {
+  kill();
+}
 
 Process::Process(Process&& other) noexcept : info_(std::exchange(other.info_, {})) {}
 
@@ -217,7 +219,8 @@ bool Test::check_equal(const std::wstring& actual, const std::wstring& expected,
 }
 
 std::string narrow(const std::wstring& text) {
-  const int needed = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  const int needed =
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<std::size_t>(needed), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0], needed, nullptr, nullptr);
   bytes.resize(bytes.size() - 1);

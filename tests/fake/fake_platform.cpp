@@ -6,7 +6,9 @@
 namespace tunelet::fake {
 namespace {
 
-bool same_class(const Text& a, const Text& b) { return to_lower_ascii(a) == to_lower_ascii(b); }
+bool same_class(const Text& a, const Text& b) {
+  return to_lower_ascii(a) == to_lower_ascii(b);
+}
 
 }  // namespace
 
@@ -137,8 +139,7 @@ std::uint16_t FakeWindowSystem::async_key_state(int virtual_key) {
   return found == keys.end() ? 0 : found->second;
 }
 
-std::string FakeSettingsStore::path(const Text& application, const Text& section,
-                                    const Text& key) {
+std::string FakeSettingsStore::path(const Text& application, const Text& section, const Text& key) {
   return narrow(application) + "/" + narrow(section) + "/" + narrow(key);
 }
 
@@ -158,8 +159,7 @@ bool FakeSettingsStore::save(const Text& application, const Text& section, const
   return true;
 }
 
-void FakeFormRuntime::message_box(const Text& prompt, int style,
-                                  const std::optional<Text>& title) {
+void FakeFormRuntime::message_box(const Text& prompt, int style, const std::optional<Text>& title) {
   boxes.push_back({prompt, style, title});
 }
 
@@ -173,6 +173,8 @@ Text FakeFormRuntime::input_box(const Text& prompt, const Text& title) {
   return answer;
 }
 
-void FakeFormRuntime::end_process() { throw ProcessEnded(); }
+void FakeFormRuntime::end_process() {
+  throw ProcessEnded();
+}
 
 }  // namespace tunelet::fake

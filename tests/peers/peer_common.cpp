@@ -6,7 +6,8 @@ namespace peers {
 namespace {
 
 std::string to_utf8(const std::wstring& text) {
-  const int needed = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  const int needed =
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<std::size_t>(needed), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0], needed, nullptr, nullptr);
   bytes.resize(bytes.size() - 1);

@@ -135,8 +135,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   room.transcript_path = peers::option(args, L"--transcript", L"");
   register_classes(instance);
 
-  room.window = CreateWindowExW(0, L"AIM_ChatWnd", L"Chat room: music", WS_OVERLAPPEDWINDOW, 0,
-                                230, 640, 280, nullptr, nullptr, instance, nullptr);
+  room.window = CreateWindowExW(0, L"AIM_ChatWnd", L"Chat room: music", WS_OVERLAPPEDWINDOW, 0, 230,
+                                640, 280, nullptr, nullptr, instance, nullptr);
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   room.transcript = CreateWindowExW(
       WS_EX_CLIENTEDGE, L"WndAte32Class", L"",

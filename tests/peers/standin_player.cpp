@@ -141,8 +141,9 @@ void on_paint() {
   HDC dc = BeginPaint(player.window, &paint);
   SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
   static const wchar_t* const kStates[] = {L"playing", L"paused", L"stopped"};
-  std::wstring text = L"Stand-in player: " + std::wstring(kStates[static_cast<int>(player.playback)]) +
-                      L"\n" + player.playlist[static_cast<std::size_t>(player.position)].name;
+  std::wstring text = L"Stand-in player: " +
+                      std::wstring(kStates[static_cast<int>(player.playback)]) + L"\n" +
+                      player.playlist[static_cast<std::size_t>(player.position)].name;
   for (const std::wstring& line : player.received) {
     text += L"\n" + line;
   }

@@ -1,6 +1,7 @@
+#include "chat/chat_poster.h"
+
 #include <gtest/gtest.h>
 
-#include "chat/chat_poster.h"
 #include "fake_peers.h"
 
 namespace tunelet {

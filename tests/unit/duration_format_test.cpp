@@ -1,10 +1,11 @@
+#include "status/duration_format.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 
 #include "fake_peers.h"
-#include "status/duration_format.h"
 
 namespace tunelet {
 namespace {
@@ -20,8 +21,8 @@ TEST(FormatDuration, AllFourStylesForTheWhole32BitRange) {
        u"0d, 0h, 0m"},
       {1000, u"0d, 0h, 0m, 1 seconds, 0 milliseconds", u"0d, 0h, 0m, 1s", u"0:0:0:1:0",
        u"0d, 0h, 0m"},
-      {3599999, u"0d, 0h, 59m, 59 seconds, 999 milliseconds", u"0d, 0h, 59m, 59s",
-       u"0:0:59:59:999", u"0d, 0h, 59m"},
+      {3599999, u"0d, 0h, 59m, 59 seconds, 999 milliseconds", u"0d, 0h, 59m, 59s", u"0:0:59:59:999",
+       u"0d, 0h, 59m"},
       {86400000, u"1d, 0h, 0m, 0 seconds, 0 milliseconds", u"1d, 0h, 0m, 0s", u"1:0:0:0:0",
        u"1d, 0h, 0m"},
       {93784567, u"1d, 2h, 3m, 4 seconds, 567 milliseconds", u"1d, 2h, 3m, 4s", u"1:2:3:4:567",
@@ -68,9 +69,8 @@ TEST(FormatTrackLength, MinutesAndSecondsWithTwoDigits) {
     Text text;
   };
   const Case cases[] = {
-      {0, u"00:00"},   {59, u"00:59"},   {60, u"01:00"},    {225, u"03:45"},
-      {3599, u"59:59"}, {3725, u"62:05"}, {6000, u"100:00"},
-      {-1, u""},  // unknown: the player has no track
+      {0, u"00:00"},    {59, u"00:59"},    {60, u"01:00"}, {225, u"03:45"}, {3599, u"59:59"},
+      {3725, u"62:05"}, {6000, u"100:00"}, {-1, u""},  // unknown: the player has no track
       {-61, u""},
   };
   fake::FakePlatform fake;

@@ -1,7 +1,8 @@
+#include "shell/info_boxes.h"
+
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
-#include "shell/info_boxes.h"
 
 namespace tunelet {
 namespace {

@@ -1,7 +1,8 @@
+#include "player/player_link.h"
+
 #include <gtest/gtest.h>
 
 #include "fake_peers.h"
-#include "player/player_link.h"
 
 namespace tunelet {
 namespace {
@@ -14,8 +15,8 @@ struct CommandCase {
 };
 
 const CommandCase kCommands[] = {
-    {player_next, 40048}, {player_previous, 40044}, {player_play, 40045},
-    {player_pause, 40046}, {player_stop, 40047},    {player_close, 40001},
+    {player_next, 40048},  {player_previous, 40044}, {player_play, 40045},
+    {player_pause, 40046}, {player_stop, 40047},     {player_close, 40001},
 };
 
 TEST(PlayerLink, CommandsArePostedToThePlayerWindow) {

@@ -1,7 +1,8 @@
+#include "shell/settings.h"
+
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
-#include "shell/settings.h"
 
 namespace tunelet {
 namespace {
@@ -15,9 +16,7 @@ class Settings : public ::testing::Test {
   fake::FakePlatform fake;
   ProgramState state;
 
-  void exit_program() {
-    EXPECT_THROW(Hitit(fake.platform, state), fake::ProcessEnded);
-  }
+  void exit_program() { EXPECT_THROW(Hitit(fake.platform, state), fake::ProcessEnded); }
 };
 
 TEST_F(Settings, FirstRunLoadsAnEmptyTemplateAndUncheckedSwitches) {

@@ -1,8 +1,9 @@
+#include "status/status_composer.h"
+
 #include <gtest/gtest.h>
 
 #include "fake_peers.h"
 #include "player/player_link.h"
-#include "status/status_composer.h"
 
 namespace tunelet {
 namespace {
@@ -61,8 +62,8 @@ TEST_F(PostingCycle, EveryVariableIsExpanded) {
   state.form.Text4 = u"%s|%t|%d|%l|%z|%f|%u|%S|%x|100%";
   song(u" Song");
   tick();
-  EXPECT_EQ(posted(), std::vector<Text>{
-                          u" Song|12:34:56|06/12/2026|03:45|4|17|1d, 2h, 3m|%S|%x|100%"});
+  EXPECT_EQ(posted(),
+            std::vector<Text>{u" Song|12:34:56|06/12/2026|03:45|4|17|1d, 2h, 3m|%S|%x|100%"});
 }
 
 TEST_F(PostingCycle, SongTitlesAreInsertedAsTheyStand) {
@@ -180,9 +181,9 @@ TEST(ExpandTemplate, HandlesPercentSignsAtEveryPlace) {
     Text status_template, message;
   };
   const Case cases[] = {
-      {u"", u""},         {u"%", u"%"},         {u"%%", u"%%"},     {u"%%s", u"%S"},
-      {u"a%", u"a%"},     {u"%s%s", u"SS"},     {u"%ss", u"Ss"},    {u"%T%t", u"%TT"},
-      {u"%d%l%z%f%u", u"DLZFU"},
+      {u"", u""},      {u"%", u"%"},      {u"%%", u"%%"},
+      {u"%%s", u"%S"}, {u"a%", u"a%"},    {u"%s%s", u"SS"},
+      {u"%ss", u"Ss"}, {u"%T%t", u"%TT"}, {u"%d%l%z%f%u", u"DLZFU"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(expand_template(c.status_template, values), c.message)

@@ -1,9 +1,9 @@
+#include "platform/text.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
-
-#include "platform/text.h"
 
 namespace tunelet {
 namespace {
@@ -14,9 +14,9 @@ TEST(ReplaceAll, ReplacesEveryOccurrenceLeftToRightWithoutRescanning) {
   };
   const Case cases[] = {
       {u"a - Winamp b - Winamp", u" - Winamp", u"", u"a b"},
-      {u"aaa", u"aa", u"b", u"ba"},          // non-overlapping, from the left
-      {u"%s", u"%s", u"%s%s", u"%s%s"},      // the inserted text is not scanned again
-      {u"abc", u"", u"x", u"abc"},           // nothing to look for
+      {u"aaa", u"aa", u"b", u"ba"},      // non-overlapping, from the left
+      {u"%s", u"%s", u"%s%s", u"%s%s"},  // the inserted text is not scanned again
+      {u"abc", u"", u"x", u"abc"},       // nothing to look for
       {u"", u"a", u"b", u""},
       {u" - winamp", u" - Winamp", u"", u" - winamp"},  // case matters
   };
@@ -42,7 +42,8 @@ TEST(TwoDigits, PadsToTwoDigitsAndSignsNegativeValues) {
 }
 
 TEST(ToLowerAscii, LowersOnlyAsciiLetters) {
-  EXPECT_EQ(to_lower_ascii(u"OPENING Song.WMA \u00C9\U0001F3B5"), u"opening song.wma \u00C9\U0001F3B5");
+  EXPECT_EQ(to_lower_ascii(u"OPENING Song.WMA \u00C9\U0001F3B5"),
+            u"opening song.wma \u00C9\U0001F3B5");
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
+#include "player/title_reader.h"
+
 #include <gtest/gtest.h>
 
 #include "fake_peers.h"
 #include "player/player_link.h"
-#include "player/title_reader.h"
 
 namespace tunelet {
 namespace {
@@ -14,7 +15,7 @@ TEST(ReadTitle, CutsTheLeadingNumberAndEveryWinampTail) {
   const Case cases[] = {
       {u"12. Artist - Title - Winamp", u" Artist - Title"},
       {u"1. Track 1. Remix - Winamp", u" Track 1. Remix"},  // only the leading number goes
-      {u"NoBlankAtAll", u""},                                // all number: nothing left
+      {u"NoBlankAtAll", u""},                               // all number: nothing left
       {u"3.", u""},
       {u" Leading blank - Winamp", u" Leading blank"},
       {u"5. Song - winamp", u" Song - winamp"},  // lower case stays

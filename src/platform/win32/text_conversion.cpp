@@ -10,7 +10,8 @@ std::string to_system_code_page(const Text& text) {
   }
   const std::wstring wide = to_wide(text);
   const int size = static_cast<int>(wide.size());
-  const int needed = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  const int needed =
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<std::size_t>(needed > 0 ? needed : 0), '\0');
   if (needed > 0) {
     WideCharToMultiByte(CP_ACP, 0, wide.data(), size, &bytes[0], needed, nullptr, nullptr);

@@ -67,6 +67,8 @@ Text Win32FormRuntime::time_separator() {
   return from_wide(separator);
 }
 
-void Win32FormRuntime::end_process() { ExitProcess(0); }
+void Win32FormRuntime::end_process() {
+  ExitProcess(0);
+}
 
 }  // namespace tunelet::win32

@@ -1,0 +1,45 @@
+#!/bin/bash
+# The demo: the stand-in player plays a short playlist, moving on every few
+# seconds; Tunelet, with a ready template, announces every song in the
+# stand-in chat room. The chat transcript is printed here as it grows, a
+# screenshot is saved as build/demo.png, and everything ends after a minute.
+# Runs on your display when DISPLAY is set, on a virtual one otherwise.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+tools/setup.sh
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 -j"$(nproc)" >/dev/null
+build="$root/build/win32"
+
+source tools/wine_env.sh
+
+settings='HKCU\Software\VB and VBA Program Settings\Tunelet\Main'
+wine reg add "$settings" /v String /d 'now playing:%s [%l] (track %z of %f, up %u)' /f >/dev/null 2>&1
+wine reg add "$settings" /v Enabled /d 1 /f >/dev/null 2>&1
+
+playlist="$WINEPREFIX/playlist.txt"
+transcript="$WINEPREFIX/transcript.txt"
+printf '%s\n' 'Nightfall Radio - Slow Orbit|225' 'Copper Lanterns - Paper Boats|198' \
+  'Glass Harbour - Saturday Static|3725' 'Mira Vale - Small Hours|171' >"$playlist"
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# One Wine desktop holds the three windows, drawn with their title bars.
+desktop="explorer /desktop=TuneletDemo,820x560"
+wine $desktop "$build/standin_chat.exe" --transcript "$(windows_path "$transcript")" &
+sleep 2
+wine $desktop "$build/standin_player.exe" --playlist "$(windows_path "$playlist")" --advance 12 &
+sleep 1
+wine $desktop "$build/tunelet.exe" &
+
+echo "Chat room transcript:"
+touch "$transcript"
+tail -n +1 -f "$transcript" &
+tail_pid=$!
+sleep 20
+mkdir -p build
+/usr/bin/import -window root -crop 820x560+0+0 +repage build/demo.png && echo "(screenshot saved as build/demo.png)"
+sleep 40
+kill "$tail_pid" 2>/dev/null || true
+echo "Demo over."
