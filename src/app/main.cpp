@@ -1,7 +1,8 @@
 // Start-up: the main window is the program; its timers do the work.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include "app/main_window.h"
 
