@@ -2,8 +2,6 @@
 
 #include <windowsx.h>
 
-#include <string>
-
 #include "app/background_picture.h"
 #include "app/form_design.h"
 #include "platform/win32/resource_ids.h"
@@ -58,14 +56,6 @@ HFONT create_font(const wchar_t* face) {
 
 HWND control(ControlId id) {
   return GetDlgItem(form1.window, id);
-}
-
-std::wstring control_text(ControlId id) {
-  HWND box = control(id);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
-  const int copied = GetWindowTextW(box, &text[0], static_cast<int>(text.size()));
-  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-  return text;
 }
 
 int check_value(ControlId id) {
@@ -129,7 +119,7 @@ void show_state() {
   const MainWindowState& form = form1.state->form;
   if (form.Text3 != form1.shown_text3) {
     form1.shown_text3 = form.Text3;
-    SetWindowTextW(control(kText3), win32::to_wide(form.Text3).c_str());
+    SetWindowTextW(control(kText3), win32::wide(form.Text3));
   }
 }
 
@@ -153,7 +143,7 @@ void on_create() {
 
   Form_Load(platform(), *form1.state);
   const MainWindowState& form = form1.state->form;
-  SetWindowTextW(control(kText4), win32::to_wide(form.Text4).c_str());
+  SetWindowTextW(control(kText4), win32::wide(form.Text4));
   set_check_value(kCheck1, form.Check1);
   set_check_value(kCheck2, form.Check2);
   set_check_value(kCheck4, form.Check4);
@@ -211,7 +201,7 @@ void on_command(int id, int notification) {
   switch (id) {
     case kText4:
       if (notification == EN_CHANGE) {
-        form.Text4 = win32::from_wide(control_text(kText4));
+        form.Text4 = win32::own_window_text(control(kText4));
       }
       break;
     case kCheck1:

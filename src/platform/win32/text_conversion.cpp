@@ -1,35 +1,34 @@
 #include "platform/win32/text_conversion.h"
 
-#include <windows.h>
-
 namespace tunelet::win32 {
 
-std::string to_system_code_page(const Text& text) {
-  if (text.empty()) {
-    return std::string();
-  }
-  const std::wstring wide = to_wide(text);
-  const int size = static_cast<int>(wide.size());
+std::vector<char> to_system_code_page(const Text& text) {
+  const int size = static_cast<int>(text.size());
   const int needed =
-      WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(needed > 0 ? needed : 0), '\0');
+      size == 0 ? 0
+                : WideCharToMultiByte(CP_ACP, 0, wide(text), size, nullptr, 0, nullptr, nullptr);
+  std::vector<char> bytes(static_cast<std::size_t>(needed > 0 ? needed : 0) + 1, '\0');
   if (needed > 0) {
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, &bytes[0], needed, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide(text), size, bytes.data(), needed, nullptr, nullptr);
   }
   return bytes;
 }
 
-Text from_system_code_page(const std::string& bytes) {
-  if (bytes.empty()) {
-    return Text();
-  }
-  const int size = static_cast<int>(bytes.size());
-  const int needed = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(needed > 0 ? needed : 0), L'\0');
+Text from_system_code_page(const char* bytes, int size) {
+  const int needed = size <= 0 ? 0 : MultiByteToWideChar(CP_ACP, 0, bytes, size, nullptr, 0);
+  Text text(static_cast<std::size_t>(needed > 0 ? needed : 0), u'\0');
   if (needed > 0) {
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, &wide[0], needed);
+    MultiByteToWideChar(CP_ACP, 0, bytes, size, reinterpret_cast<wchar_t*>(&text[0]), needed);
   }
-  return from_wide(wide);
+  return text;
+}
+
+Text own_window_text(HWND window) {
+  Text text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
+  const int copied =
+      GetWindowTextW(window, reinterpret_cast<wchar_t*>(&text[0]), static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
 }
 
 }  // namespace tunelet::win32

@@ -1,23 +1,28 @@
-// Program text to and from the single-byte text of the system code page,
-// which is how text crosses to other programs' windows.
+// Program text on Win32. The program's text is UTF-16 like Windows' wide
+// text, so it passes to the wide API as it is; other programs' windows get
+// single-byte text in the system code page.
 #pragma once
 
-#include <string>
+#include <windows.h>
+
+#include <vector>
 
 #include "platform/text.h"
 
 namespace tunelet::win32 {
 
-// Characters the code page lacks become its best fit or '?'.
-std::string to_system_code_page(const Text& text);
-Text from_system_code_page(const std::string& bytes);
+// NUL-terminated; characters the code page lacks become its best fit or '?'.
+std::vector<char> to_system_code_page(const Text& text);
+Text from_system_code_page(const char* bytes, int size);
 
-// The program's text is UTF-16, like Windows' own wide text.
-inline std::wstring to_wide(const Text& text) {
-  return std::wstring(text.begin(), text.end());
+inline const wchar_t* wide(const Text& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
 }
-inline Text from_wide(const std::wstring& text) {
-  return Text(text.begin(), text.end());
+inline Text from_wide(const wchar_t* text) {
+  return Text(reinterpret_cast<const char16_t*>(text));
 }
+
+// The text of one of the program's own windows.
+Text own_window_text(HWND window);
 
 }  // namespace tunelet::win32

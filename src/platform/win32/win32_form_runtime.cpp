@@ -9,9 +9,9 @@ namespace {
 const wchar_t kApplicationTitle[] = L"Tunelet";
 
 struct InputBox {
-  std::wstring prompt;
-  std::wstring title;
-  std::wstring answer;
+  Text prompt;
+  Text title;
+  Text answer;
 };
 
 INT_PTR CALLBACK input_box_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -19,18 +19,14 @@ INT_PTR CALLBACK input_box_procedure(HWND dialog, UINT message, WPARAM wparam, L
     case WM_INITDIALOG: {
       SetWindowLongPtrW(dialog, DWLP_USER, lparam);
       const InputBox* box = reinterpret_cast<const InputBox*>(lparam);
-      SetWindowTextW(dialog, box->title.c_str());
-      SetDlgItemTextW(dialog, IDC_INPUT_PROMPT, box->prompt.c_str());
+      SetWindowTextW(dialog, wide(box->title));
+      SetDlgItemTextW(dialog, IDC_INPUT_PROMPT, wide(box->prompt));
       return TRUE;
     }
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK) {
         InputBox* box = reinterpret_cast<InputBox*>(GetWindowLongPtrW(dialog, DWLP_USER));
-        HWND field = GetDlgItem(dialog, IDC_INPUT_TEXT);
-        std::wstring typed(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-        GetWindowTextW(field, &typed[0], static_cast<int>(typed.size()));
-        typed.resize(typed.size() - 1);
-        box->answer = typed;
+        box->answer = own_window_text(GetDlgItem(dialog, IDC_INPUT_TEXT));
         EndDialog(dialog, IDOK);
         return TRUE;
       }
@@ -48,15 +44,15 @@ INT_PTR CALLBACK input_box_procedure(HWND dialog, UINT message, WPARAM wparam, L
 
 void Win32FormRuntime::message_box(const Text& prompt, int style,
                                    const std::optional<Text>& title) {
-  const std::wstring caption = title ? to_wide(*title) : kApplicationTitle;
-  MessageBoxW(owner_, to_wide(prompt).c_str(), caption.c_str(), static_cast<UINT>(style));
+  MessageBoxW(owner_, wide(prompt), title ? wide(*title) : kApplicationTitle,
+              static_cast<UINT>(style));
 }
 
 Text Win32FormRuntime::input_box(const Text& prompt, const Text& title) {
-  InputBox box{to_wide(prompt), to_wide(title), std::wstring()};
+  InputBox box{prompt, title, Text()};
   DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUT_BOX), owner_,
                   input_box_procedure, reinterpret_cast<LPARAM>(&box));
-  return from_wide(box.answer);
+  return box.answer;
 }
 
 Text Win32FormRuntime::time_separator() {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include <vector>
 
 #include "platform/win32/text_conversion.h"
 
@@ -19,10 +19,9 @@ WindowHandle from_hwnd(HWND window) {
   return static_cast<WindowHandle>(reinterpret_cast<UINT_PTR>(window));
 }
 
-bool has_class(HWND window, const std::string& class_name) {
+bool has_class(HWND window, const char* class_name) {
   char found[256];
-  return GetClassNameA(window, found, sizeof found) > 0 &&
-         lstrcmpiA(found, class_name.c_str()) == 0;
+  return GetClassNameA(window, found, sizeof found) > 0 && lstrcmpiA(found, class_name) == 0;
 }
 
 // Sends and waits for the answer, but never longer than the timeout and not
@@ -39,14 +38,14 @@ LRESULT send_with_timeout(HWND window, UINT message, WPARAM wparam, LPARAM lpara
 }  // namespace
 
 WindowHandle Win32WindowSystem::find_window(const Text& class_name) {
-  return from_hwnd(FindWindowA(to_system_code_page(class_name).c_str(), nullptr));
+  return from_hwnd(FindWindowA(to_system_code_page(class_name).data(), nullptr));
 }
 
 // FindWindowEx under Wine finds nothing when the child to start after is of
 // another class, so the children are walked here, as FindWindowEx documents.
 WindowHandle Win32WindowSystem::find_child_window(WindowHandle parent, WindowHandle after,
                                                   const Text& class_name) {
-  const std::string wanted = to_system_code_page(class_name);
+  const std::vector<char> wanted = to_system_code_page(class_name);
   HWND child = nullptr;
   if (after != kNoWindow) {
     child = GetWindow(to_hwnd(after), GW_HWNDNEXT);
@@ -56,7 +55,7 @@ WindowHandle Win32WindowSystem::find_child_window(WindowHandle parent, WindowHan
     child = GetTopWindow(nullptr);
   }
   for (; child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (has_class(child, wanted)) {
+    if (has_class(child, wanted.data())) {
       return from_hwnd(child);
     }
   }
@@ -82,8 +81,8 @@ void Win32WindowSystem::set_window_text(WindowHandle window, const Text& text) {
   if (window == kNoWindow) {
     return;
   }
-  const std::string bytes = to_system_code_page(text);
-  send_with_timeout(to_hwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.c_str()));
+  const std::vector<char> bytes = to_system_code_page(text);
+  send_with_timeout(to_hwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));
 }
 
 // GetWindowText reads another program's title without sending it a message,
@@ -99,10 +98,9 @@ Text Win32WindowSystem::window_text(WindowHandle window, std::int32_t buffer_siz
   if (window == kNoWindow || buffer_size <= 0) {
     return Text();
   }
-  std::string buffer(static_cast<std::size_t>(buffer_size), '\0');
-  const int copied = GetWindowTextA(to_hwnd(window), &buffer[0], buffer_size);
-  buffer.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-  return from_system_code_page(buffer);
+  std::vector<char> buffer(static_cast<std::size_t>(buffer_size), '\0');
+  const int copied = GetWindowTextA(to_hwnd(window), buffer.data(), buffer_size);
+  return from_system_code_page(buffer.data(), copied);
 }
 
 std::uint16_t Win32WindowSystem::async_key_state(int virtual_key) {
