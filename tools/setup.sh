@@ -4,7 +4,7 @@
 # program, 32-bit Wine and a virtual X display. Does nothing when all is there.
 set -euo pipefail
 
-packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-i686 wine wine32:i386 xvfb
+packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev g++-mingw-w64-i686 wine wine32:i386 xvfb
   x11-utils imagemagick)
 
 missing=()

@@ -76,8 +76,9 @@ Text expand_template(const Text& status_template, const TemplateValues& values) 
 
 void Timer1_Timer(Platform& platform, ProgramState& state) {
   MainWindowState& form = state.form;
-  if (form.Text3 == kNoTitleYet || is_opening_stream(form.Text3) || form.Check1 == kUnchecked ||
-      form.Text3 == form.last_posted_title) {
+  // Cheapest tests first: on most ticks the title is the one posted last.
+  if (form.Text3 == kNoTitleYet || form.Check1 == kUnchecked ||
+      form.Text3 == form.last_posted_title || is_opening_stream(form.Text3)) {
     return;
   }
   const TemplateValues values = gather_template_values(platform, state.current_song);

@@ -3,6 +3,8 @@
 // Prints a line a test and closes with 'N passed, N failed'.
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <cstdio>
 #include <cwctype>
 #include <string>
@@ -106,9 +108,11 @@ std::vector<std::wstring> split(const std::wstring& text, wchar_t separator) {
 void window_matches_its_design(Test& test) {
   clear_settings();
   Session session;
+  const DWORD started = GetTickCount();
   if (!CHECK(test, session.start_tunelet())) {
     return;
   }
+  std::printf("    figure: the window was up %lu ms after the start\n", GetTickCount() - started);
   wchar_t caption[64] = L"";
   GetWindowTextW(session.form, caption, 64);
   CHECK_EQ(test, std::wstring(caption), L"TuneLET");
@@ -199,6 +203,19 @@ void a_song_change_is_posted_once(Test& test) {
   CHECK_EQ(test, session.transcript()[1], L"TuneFan: now playing: Artist Two - Song Two [62:05]");
   Sleep(kQuietMs);
   CHECK(test, session.transcript().size() == 2);
+
+  PROCESS_MEMORY_COUNTERS memory{};
+  HANDLE process =
+      OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, session.tunelet.id());
+  if (process != nullptr && GetProcessMemoryInfo(process, &memory, sizeof memory)) {
+    std::printf("    figure: tunelet.exe working set %lu KiB, peak %lu KiB, private %lu KiB\n",
+                static_cast<unsigned long>(memory.WorkingSetSize / 1024),
+                static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024),
+                static_cast<unsigned long>(memory.PagefileUsage / 1024));
+  }
+  if (process != nullptr) {
+    CloseHandle(process);
+  }
 }
 
 void enabled_off_posts_nothing(Test& test) {
