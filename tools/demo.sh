@@ -39,7 +39,7 @@ tail -n +1 -f "$transcript" &
 tail_pid=$!
 sleep 20
 mkdir -p build
-/usr/bin/import -window root -crop 820x560+0+0 +repage build/demo.png && echo "(screenshot saved as build/demo.png)"
+/usr/bin/import -window "TuneletDemo - Wine desktop" build/demo.png && echo "(screenshot saved as build/demo.png)"
 sleep 40
 kill "$tail_pid" 2>/dev/null || true
 echo "Demo over."
