@@ -2,6 +2,10 @@
 # and an X display, virtual unless one is given. Cleans up on exit.
 # Needs: wine, xvfb (tools/setup.sh installs them).
 
+if [ -z "${HOME:-}" ] || [ ! -d "$HOME" ]; then
+  HOME=$(mktemp -d /tmp/tunelet-home.XXXXXX)
+  export HOME
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 export WINEARCH=win32
