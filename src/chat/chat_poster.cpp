@@ -12,7 +12,9 @@ void post_to_chat(WindowSystem& windows, const Text& message) {
   if (transcript == kNoWindow || input == kNoWindow) {
     return;  // pressing send now would send whatever the user had typed
   }
-  windows.set_window_text(input, message);
+  if (!windows.set_window_text(input, message)) {
+    return;  // a client that did not take the text would send the user's draft, or nothing
+  }
   const WindowHandle send = windows.find_child_window(chat, input, kChatSendButtonClass);
   windows.send_message(send, wm::kLButtonDown, 0, 0);
   windows.send_message(send, wm::kLButtonUp, 0, 0);

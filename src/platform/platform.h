@@ -52,8 +52,9 @@ class WindowSystem {
   virtual void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                             std::int32_t lparam) = 0;
 
-  // WM_SETTEXT: replaces the window's text.
-  virtual void set_window_text(WindowHandle window, const Text& text) = 0;
+  // WM_SETTEXT: replaces the window's text. False when the window did not
+  // take it: there is none, or it did not answer in time.
+  virtual bool set_window_text(WindowHandle window, const Text& text) = 0;
 
   // The length of the window's text in characters, 0 for window 0.
   virtual std::int32_t window_text_length(WindowHandle window) = 0;

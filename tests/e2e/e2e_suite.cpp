@@ -5,6 +5,7 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwctype>
 #include <string>
@@ -25,6 +26,7 @@ constexpr DWORD kQuietMs = 2500;
 
 constexpr WPARAM kPlayerNext = 40048;
 constexpr WPARAM kPlayerClose = 40001;
+constexpr WPARAM kChatHang = 99;  // the stand-in chat room's test hook
 
 struct Session {
   Process chat;
@@ -283,6 +285,50 @@ void the_player_closed_and_restarted(Test& test) {
   CHECK(test, session.transcript().size() == 3);
 }
 
+void a_hung_chat_room_does_not_freeze_tunelet(Test& test) {
+  clear_settings();
+  set_setting(L"String", L"%s");
+  set_setting(L"Enabled", L"1");
+  Session session;
+  if (!CHECK(test, session.start_all()) || !CHECK(test, session.wait_for_lines(1))) {
+    return;
+  }
+  constexpr LPARAM kHangSeconds = 12;
+  PostMessageW(session.chat_window, WM_COMMAND, kChatHang, kHangSeconds);
+  Sleep(200);
+  session.next_song();
+  // Tunelet posts into the hung window within the next second and a half.
+  // Meanwhile clicks on "Save State" show how long its window stays deaf to
+  // the user: a click counts once the switch has flipped.
+  DWORD longest = 0;
+  bool always_answered = true;
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < 6000;) {
+    const int before = session.check_value(tunelet::app::kCheck2);
+    const DWORD clicked = GetTickCount();
+    session.click_check(tunelet::app::kCheck2);
+    always_answered &=
+        wait_until([&] { return session.check_value(tunelet::app::kCheck2) != before; }, 10000);
+    longest = std::max(longest, GetTickCount() - clicked);
+  }
+  std::printf("    figure: while the chat room hung, a click took at most %lu ms to take effect\n",
+              longest);
+  CHECK(test, always_answered);
+  CHECK(test, session.tunelet.running());
+  // Once the chat room answers again, the next song reaches it.
+  std::vector<std::wstring> lines;
+  CHECK(test, wait_until([&] { return !(lines = session.transcript()).empty(); }, 15000));
+  std::printf("    the transcript after the hang:");
+  for (const std::wstring& line : lines) {
+    std::printf(" \"%s\"", narrow(line).c_str());
+  }
+  std::printf("\n");
+  const std::size_t before = lines.size();
+  session.next_song();
+  if (CHECK(test, session.wait_for_lines(before + 1))) {
+    CHECK_EQ(test, session.transcript().back(), L"TuneFan:  Artist Three - Song Three");
+  }
+}
+
 void settings_are_loaded_and_saved_with_save_state(Test& test) {
   clear_settings();
   set_setting(L"String", L"old %s");
@@ -402,6 +448,7 @@ const Case kCases[] = {
     {"Enabled off posts nothing", enabled_off_posts_nothing},
     {"a chat room opened late gets the next song", a_chat_room_opened_late_gets_the_next_song},
     {"the player closed and restarted", the_player_closed_and_restarted},
+    {"a hung chat room does not freeze Tunelet", a_hung_chat_room_does_not_freeze_tunelet},
     {"settings are loaded and saved with Save State",
      settings_are_loaded_and_saved_with_save_state},
     {"settings are kept without Save State", settings_are_kept_without_save_state},

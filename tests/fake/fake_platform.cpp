@@ -108,11 +108,14 @@ void FakeWindowSystem::post_message(WindowHandle window, std::uint32_t message,
   log.push_back({Message::Kind::kPosted, window, message, wparam, lparam, Text()});
 }
 
-void FakeWindowSystem::set_window_text(WindowHandle window, const Text& text) {
+bool FakeWindowSystem::set_window_text(WindowHandle window, const Text& text) {
   log.push_back({Message::Kind::kSetText, window, wm::kSetText, 0, 0, text});
-  if (Window* target = existing(window)) {
-    target->title = text;
+  Window* target = existing(window);
+  if (target == nullptr || target->hung) {
+    return false;
   }
+  target->title = text;
+  return true;
 }
 
 std::int32_t FakeWindowSystem::window_text_length(WindowHandle window) {

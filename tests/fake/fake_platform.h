@@ -40,6 +40,8 @@ struct Window {
   // Answers sent messages other than WM_SETTEXT; 0 when not set.
   std::function<std::int32_t(std::uint32_t message, std::uint32_t wparam, std::int32_t lparam)>
       answer;
+  // A hung window: takes no text (its title is still readable, as on Windows).
+  bool hung = false;
   // Runs before each read of the title's length, to change it between reads.
   std::function<void(Window&)> before_title_read;
 };
@@ -64,7 +66,7 @@ class FakeWindowSystem : public WindowSystem {
                             std::int32_t lparam) override;
   void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                     std::int32_t lparam) override;
-  void set_window_text(WindowHandle window, const Text& text) override;
+  bool set_window_text(WindowHandle window, const Text& text) override;
   std::int32_t window_text_length(WindowHandle window) override;
   Text window_text(WindowHandle window, std::int32_t buffer_size) override;
   std::uint16_t async_key_state(int virtual_key) override;

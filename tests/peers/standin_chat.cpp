@@ -7,7 +7,9 @@
 //
 //   standin_chat.exe [--screen-name NAME] [--transcript FILE]
 //
-// Every transcript line is also appended to the transcript file.
+// Every transcript line is also appended to the transcript file. For tests,
+// a WM_COMMAND with identifier 99 and a count of seconds as lParam makes the
+// window stop answering for that long, as a hung client does.
 #include <windows.h>
 
 #include <string>
@@ -19,6 +21,7 @@ namespace {
 constexpr int kTranscriptId = 1;
 constexpr int kInputId = 2;
 constexpr int kSendId = 3;
+constexpr int kHangId = 99;
 
 struct ChatRoom {
   HWND window = nullptr;
@@ -84,6 +87,8 @@ LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_COMMAND:
       if (LOWORD(wparam) == kSendId) {
         send_input_line();
+      } else if (LOWORD(wparam) == kHangId) {
+        Sleep(static_cast<DWORD>(lparam) * 1000);
       }
       return 0;
     case WM_SIZE: {

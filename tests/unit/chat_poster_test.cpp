@@ -67,5 +67,14 @@ TEST(PostToChat, AChatRoomWithoutItsInputBoxKeepsTheUsersDraft) {
   EXPECT_TRUE(windows.log.empty());
 }
 
+TEST(PostToChat, AnInputBoxThatTakesNoTextIsNotSent) {
+  fake::FakeWindowSystem windows;
+  const fake::FakeChatRoom room = add_chat_room(windows);
+  windows.window(room.input).hung = true;
+  post_to_chat(windows, u"x");
+  EXPECT_EQ(windows.log.size(), 1u);
+  EXPECT_TRUE(windows.log_for(room.send).empty());
+}
+
 }  // namespace
 }  // namespace tunelet

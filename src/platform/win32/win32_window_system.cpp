@@ -25,14 +25,16 @@ bool has_class(HWND window, const char* class_name) {
 }
 
 // Sends and waits for the answer, but never longer than the timeout and not
-// at all to a window that has stopped answering.
-LRESULT send_with_timeout(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  DWORD_PTR answer = 0;
+// at all to a window that has stopped answering. False when no answer came.
+bool send_with_timeout(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* answer) {
+  DWORD_PTR result = 0;
   if (!SendMessageTimeoutA(window, message, wparam, lparam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
-                           &answer)) {
-    return 0;
+                           &result)) {
+    *answer = 0;
+    return false;
   }
-  return static_cast<LRESULT>(answer);
+  *answer = static_cast<LRESULT>(result);
+  return true;
 }
 
 }  // namespace
@@ -67,7 +69,9 @@ std::int32_t Win32WindowSystem::send_message(WindowHandle window, std::uint32_t 
   if (window == kNoWindow) {
     return 0;
   }
-  return static_cast<std::int32_t>(send_with_timeout(to_hwnd(window), message, wparam, lparam));
+  LRESULT answer = 0;
+  send_with_timeout(to_hwnd(window), message, wparam, lparam, &answer);
+  return static_cast<std::int32_t>(answer);
 }
 
 void Win32WindowSystem::post_message(WindowHandle window, std::uint32_t message,
@@ -77,12 +81,14 @@ void Win32WindowSystem::post_message(WindowHandle window, std::uint32_t message,
   }
 }
 
-void Win32WindowSystem::set_window_text(WindowHandle window, const Text& text) {
+bool Win32WindowSystem::set_window_text(WindowHandle window, const Text& text) {
   if (window == kNoWindow) {
-    return;
+    return false;
   }
   const std::vector<char> bytes = to_system_code_page(text);
-  send_with_timeout(to_hwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()));
+  LRESULT answer = 0;
+  return send_with_timeout(to_hwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()),
+                           &answer);
 }
 
 // GetWindowText reads another program's title without sending it a message,

@@ -16,7 +16,7 @@ class Win32WindowSystem : public WindowSystem {
                             std::int32_t lparam) override;
   void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                     std::int32_t lparam) override;
-  void set_window_text(WindowHandle window, const Text& text) override;
+  bool set_window_text(WindowHandle window, const Text& text) override;
   std::int32_t window_text_length(WindowHandle window) override;
   Text window_text(WindowHandle window, std::int32_t buffer_size) override;
   std::uint16_t async_key_state(int virtual_key) override;
