@@ -88,6 +88,20 @@ struct Session {
   void next_song() const { PostMessageW(player_window, WM_COMMAND, kPlayerNext, 0); }
 };
 
+// The stored settings; nullptr leaves a value out.
+void given_settings(const wchar_t* string, const wchar_t* enabled, const wchar_t* save_it) {
+  clear_settings();
+  if (string != nullptr) {
+    set_setting(L"String", string);
+  }
+  if (enabled != nullptr) {
+    set_setting(L"Enabled", enabled);
+  }
+  if (save_it != nullptr) {
+    set_setting(L"SaveIt", save_it);
+  }
+}
+
 bool is_uptime(const std::wstring& text) {
   // "<days>d, <hours>h, <minutes>m"
   int days = -1, hours = -1, minutes = -1;
@@ -108,7 +122,7 @@ std::vector<std::wstring> split(const std::wstring& text, wchar_t separator) {
 }
 
 void window_matches_its_design(Test& test) {
-  clear_settings();
+  given_settings(nullptr, nullptr, nullptr);
   Session session;
   const DWORD started = GetTickCount();
   if (!CHECK(test, session.start_tunelet())) {
@@ -165,9 +179,7 @@ void window_matches_its_design(Test& test) {
 }
 
 void first_song_is_posted_once_with_every_variable(Test& test) {
-  clear_settings();
-  set_setting(L"String", L"np:%s|%l|%z|%f|%u|%t|%d");
-  set_setting(L"Enabled", L"1");
+  given_settings(L"np:%s|%l|%z|%f|%u|%t|%d", L"1", nullptr);
   Session session;
   if (!CHECK(test, session.start_all()) || !CHECK(test, session.wait_for_lines(1))) {
     return;
@@ -188,9 +200,7 @@ void first_song_is_posted_once_with_every_variable(Test& test) {
 }
 
 void a_song_change_is_posted_once(Test& test) {
-  clear_settings();
-  set_setting(L"String", L"now playing:%s [%l]");
-  set_setting(L"Enabled", L"1");
+  given_settings(L"now playing:%s [%l]", L"1", nullptr);
   Session session;
   if (!CHECK(test, session.start_all()) || !CHECK(test, session.wait_for_lines(1))) {
     return;
@@ -221,9 +231,7 @@ void a_song_change_is_posted_once(Test& test) {
 }
 
 void enabled_off_posts_nothing(Test& test) {
-  clear_settings();
-  set_setting(L"String", L"%s");
-  set_setting(L"Enabled", L"1");
+  given_settings(L"%s", L"1", nullptr);
   Session session;
   if (!CHECK(test, session.start_all()) || !CHECK(test, session.wait_for_lines(1))) {
     return;
@@ -241,9 +249,7 @@ void enabled_off_posts_nothing(Test& test) {
 }
 
 void a_chat_room_opened_late_gets_the_next_song(Test& test) {
-  clear_settings();
-  set_setting(L"String", L"%s");
-  set_setting(L"Enabled", L"1");
+  given_settings(L"%s", L"1", nullptr);
   Session session;
   if (!CHECK(test, session.start_player() && session.start_tunelet())) {
     return;
@@ -264,9 +270,7 @@ void a_chat_room_opened_late_gets_the_next_song(Test& test) {
 }
 
 void the_player_closed_and_restarted(Test& test) {
-  clear_settings();
-  set_setting(L"String", L"np:%s [%l] %z/%f");
-  set_setting(L"Enabled", L"1");
+  given_settings(L"np:%s [%l] %z/%f", L"1", nullptr);
   Session session;
   if (!CHECK(test, session.start_all()) || !CHECK(test, session.wait_for_lines(1))) {
     return;
@@ -286,9 +290,7 @@ void the_player_closed_and_restarted(Test& test) {
 }
 
 void a_hung_chat_room_does_not_freeze_tunelet(Test& test) {
-  clear_settings();
-  set_setting(L"String", L"%s");
-  set_setting(L"Enabled", L"1");
+  given_settings(L"%s", L"1", nullptr);
   Session session;
   if (!CHECK(test, session.start_all()) || !CHECK(test, session.wait_for_lines(1))) {
     return;
@@ -329,61 +331,54 @@ void a_hung_chat_room_does_not_freeze_tunelet(Test& test) {
   }
 }
 
-void settings_are_loaded_and_saved_with_save_state(Test& test) {
-  clear_settings();
-  set_setting(L"String", L"old %s");
-  set_setting(L"Enabled", L"1");
-  set_setting(L"SaveIt", L"1");
-  Session session;
-  if (!CHECK(test, session.start_tunelet())) {
-    return;
-  }
-  CHECK_EQ(test, window_text(session.control(tunelet::app::kText4)), L"old %s");
-  CHECK(test, session.check_value(tunelet::app::kCheck1) == BST_CHECKED);
-  CHECK(test, session.check_value(tunelet::app::kCheck2) == BST_CHECKED);
-
-  session.type_template(L"new %s [%l]");
-  session.click_check(tunelet::app::kCheck1);
-  CHECK(test, wait_until([&] { return session.check_value(tunelet::app::kCheck1) == 0; }, 2000));
-  PostMessageW(session.form, WM_CLOSE, 0, 0);
-  CHECK(test, session.tunelet.wait_for_exit(5000));
-  CHECK_EQ(test, setting(L"String"), L"new %s [%l]");
-  CHECK_EQ(test, setting(L"Enabled"), L"");
-  CHECK_EQ(test, setting(L"SaveIt"), L"1");
-
-  // The next start shows what was saved: posting stays off as the user left it.
-  if (!CHECK(test, session.start_tunelet())) {
-    return;
-  }
-  CHECK_EQ(test, window_text(session.control(tunelet::app::kText4)), L"new %s [%l]");
-  CHECK(test, session.check_value(tunelet::app::kCheck1) == BST_UNCHECKED);
-  CHECK(test, session.check_value(tunelet::app::kCheck2) == BST_CHECKED);
+void expect_controls(Test& test, const Session& session, const wchar_t* text4, int check1,
+                     int check2) {
+  CHECK_EQ(test, window_text(session.control(tunelet::app::kText4)), text4);
+  CHECK(test, session.check_value(tunelet::app::kCheck1) == check1);
+  CHECK(test, session.check_value(tunelet::app::kCheck2) == check2);
 }
 
-void settings_are_kept_without_save_state(Test& test) {
-  clear_settings();
-  set_setting(L"String", L"keep %s");
-  set_setting(L"Enabled", L"1");
-  set_setting(L"SaveIt", L"1");
+// Starts with every setting stored, edits the template, flips one switch,
+// closes the window, and starts again.
+struct SettingsRoundTrip {
+  ControlId flipped;
+  const wchar_t* saved_string;
+  const wchar_t* saved_enabled;
+  const wchar_t* saved_save_it;
+  int next_check1;
+  int next_check2;
+};
+
+void settings_round_trip(Test& test, const SettingsRoundTrip& trip) {
+  given_settings(L"old %s", L"1", L"1");
   Session session;
   if (!CHECK(test, session.start_tunelet())) {
     return;
   }
-  session.click_check(tunelet::app::kCheck2);
-  CHECK(test, wait_until([&] { return session.check_value(tunelet::app::kCheck2) == 0; }, 2000));
-  session.type_template(L"edited");
+  expect_controls(test, session, L"old %s", BST_CHECKED, BST_CHECKED);
+  session.type_template(L"new %s [%l]");
+  session.click_check(trip.flipped);
+  CHECK(test, wait_until([&] { return session.check_value(trip.flipped) == 0; }, 2000));
   PostMessageW(session.form, WM_CLOSE, 0, 0);
   CHECK(test, session.tunelet.wait_for_exit(5000));
-  CHECK_EQ(test, setting(L"String"), L"keep %s");
-  CHECK_EQ(test, setting(L"Enabled"), L"1");
-  CHECK_EQ(test, setting(L"SaveIt"), L"");
-
-  if (!CHECK(test, session.start_tunelet())) {
-    return;
+  CHECK_EQ(test, setting(L"String"), trip.saved_string);
+  CHECK_EQ(test, setting(L"Enabled"), trip.saved_enabled);
+  CHECK_EQ(test, setting(L"SaveIt"), trip.saved_save_it);
+  if (CHECK(test, session.start_tunelet())) {
+    expect_controls(test, session, trip.saved_string, trip.next_check1, trip.next_check2);
   }
-  CHECK_EQ(test, window_text(session.control(tunelet::app::kText4)), L"keep %s");
-  CHECK(test, session.check_value(tunelet::app::kCheck1) == BST_CHECKED);
-  CHECK(test, session.check_value(tunelet::app::kCheck2) == BST_UNCHECKED);
+}
+
+// Posting stays off at the next start, as the user left it.
+void settings_are_saved_with_save_state(Test& test) {
+  settings_round_trip(
+      test, {tunelet::app::kCheck1, L"new %s [%l]", L"", L"1", BST_UNCHECKED, BST_CHECKED});
+}
+
+// Only the choice not to save is written.
+void settings_are_kept_without_save_state(Test& test) {
+  settings_round_trip(test,
+                      {tunelet::app::kCheck2, L"old %s", L"1", L"", BST_CHECKED, BST_UNCHECKED});
 }
 
 void settings_of_another_type_read_as_empty(Test& test) {
@@ -399,7 +394,7 @@ void settings_of_another_type_read_as_empty(Test& test) {
 }
 
 void the_help_box_shows_its_exact_text(Test& test) {
-  clear_settings();
+  given_settings(nullptr, nullptr, nullptr);
   Session session;
   if (!CHECK(test, session.start_tunelet())) {
     return;
@@ -449,8 +444,7 @@ const Case kCases[] = {
     {"a chat room opened late gets the next song", a_chat_room_opened_late_gets_the_next_song},
     {"the player closed and restarted", the_player_closed_and_restarted},
     {"a hung chat room does not freeze Tunelet", a_hung_chat_room_does_not_freeze_tunelet},
-    {"settings are loaded and saved with Save State",
-     settings_are_loaded_and_saved_with_save_state},
+    {"settings are loaded and saved with Save State", settings_are_saved_with_save_state},
     {"settings are kept without Save State", settings_are_kept_without_save_state},
     {"settings of another type read as empty", settings_of_another_type_read_as_empty},
     {"the help box shows its exact text", the_help_box_shows_its_exact_text},
