@@ -26,7 +26,8 @@ constexpr DWORD kQuietMs = 2500;
 
 constexpr WPARAM kPlayerNext = 40048;
 constexpr WPARAM kPlayerClose = 40001;
-constexpr WPARAM kChatHang = 99;  // the stand-in chat room's test hook
+constexpr WPARAM kChatHang = 99;            // the stand-in chat room's test hook
+constexpr WPARAM kPlayerNextThenHang = 98;  // the stand-in player's
 
 struct Session {
   Process chat;
@@ -289,45 +290,66 @@ void the_player_closed_and_restarted(Test& test) {
   CHECK(test, session.transcript().size() == 3);
 }
 
+// Clicks "Save State" again and again for a while and gives the longest time
+// a click took to flip it: how long Tunelet's window stayed deaf to the user.
+// False in `answered` when a click had no effect at all.
+DWORD longest_click_delay(const Session& session, DWORD for_ms, bool* answered) {
+  DWORD longest = 0;
+  *answered = true;
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < for_ms;) {
+    const int before = session.check_value(tunelet::app::kCheck2);
+    const DWORD clicked = GetTickCount();
+    session.click_check(tunelet::app::kCheck2);
+    *answered &=
+        wait_until([&] { return session.check_value(tunelet::app::kCheck2) != before; }, 10000);
+    longest = std::max(longest, GetTickCount() - clicked);
+  }
+  return longest;
+}
+
 void a_hung_chat_room_does_not_freeze_tunelet(Test& test) {
   given_settings(L"%s", L"1", nullptr);
   Session session;
   if (!CHECK(test, session.start_all()) || !CHECK(test, session.wait_for_lines(1))) {
     return;
   }
-  constexpr LPARAM kHangSeconds = 12;
-  PostMessageW(session.chat_window, WM_COMMAND, kChatHang, kHangSeconds);
+  PostMessageW(session.chat_window, WM_COMMAND, kChatHang, 10);
   Sleep(200);
-  session.next_song();
-  // Tunelet posts into the hung window within the next second and a half.
-  // Meanwhile clicks on "Save State" show how long its window stays deaf to
-  // the user: a click counts once the switch has flipped.
-  DWORD longest = 0;
-  bool always_answered = true;
-  for (const DWORD start = GetTickCount(); GetTickCount() - start < 6000;) {
-    const int before = session.check_value(tunelet::app::kCheck2);
-    const DWORD clicked = GetTickCount();
-    session.click_check(tunelet::app::kCheck2);
-    always_answered &=
-        wait_until([&] { return session.check_value(tunelet::app::kCheck2) != before; }, 10000);
-    longest = std::max(longest, GetTickCount() - clicked);
-  }
-  std::printf("    figure: while the chat room hung, a click took at most %lu ms to take effect\n",
-              longest);
-  CHECK(test, always_answered);
+  session.next_song();  // posted into the hung window within a second and a half
+  bool answered = false;
+  std::printf("    figure: while the chat room hung, a click took at most %lu ms\n",
+              longest_click_delay(session, 6000, &answered));
+  CHECK(test, answered);
   CHECK(test, session.tunelet.running());
   // Once the chat room answers again, the next song reaches it.
   std::vector<std::wstring> lines;
   CHECK(test, wait_until([&] { return !(lines = session.transcript()).empty(); }, 15000));
-  std::printf("    the transcript after the hang:");
-  for (const std::wstring& line : lines) {
-    std::printf(" \"%s\"", narrow(line).c_str());
-  }
-  std::printf("\n");
-  const std::size_t before = lines.size();
   session.next_song();
-  if (CHECK(test, session.wait_for_lines(before + 1))) {
+  if (CHECK(test, session.wait_for_lines(lines.size() + 1))) {
     CHECK_EQ(test, session.transcript().back(), L"TuneFan:  Artist Three - Song Three");
+  }
+}
+
+void a_hung_player_does_not_freeze_tunelet(Test& test) {
+  given_settings(L"%s [%l] %z/%f", L"1", nullptr);
+  Session session;
+  if (!CHECK(test, session.start_all()) || !CHECK(test, session.wait_for_lines(1))) {
+    return;
+  }
+  // The title changes and the player stops answering: the post asks it in vain.
+  PostMessageW(session.player_window, WM_COMMAND, kPlayerNextThenHang, 8);
+  bool answered = false;
+  std::printf("    figure: while the player hung, a click took at most %lu ms\n",
+              longest_click_delay(session, 6000, &answered));
+  CHECK(test, answered);
+  if (CHECK(test, session.wait_for_lines(2))) {
+    CHECK_EQ(test, session.transcript()[1], L"TuneFan:  Artist Two - Song Two [00:00] 0/0");
+  }
+  // Answering again, the player is asked as before.
+  CHECK(test, wait_until([&] { return !window_text(session.player_window).empty(); }, 15000));
+  session.next_song();
+  if (CHECK(test, session.wait_for_lines(3))) {
+    CHECK_EQ(test, session.transcript()[2], L"TuneFan:  Artist Three - Song Three [00:59] 2/3");
   }
 }
 
@@ -444,6 +466,7 @@ const Case kCases[] = {
     {"a chat room opened late gets the next song", a_chat_room_opened_late_gets_the_next_song},
     {"the player closed and restarted", the_player_closed_and_restarted},
     {"a hung chat room does not freeze Tunelet", a_hung_chat_room_does_not_freeze_tunelet},
+    {"a hung player does not freeze Tunelet", a_hung_player_does_not_freeze_tunelet},
     {"settings are loaded and saved with Save State", settings_are_saved_with_save_state},
     {"settings are kept without Save State", settings_are_kept_without_save_state},
     {"settings of another type read as empty", settings_of_another_type_read_as_empty},

@@ -6,7 +6,10 @@
 //
 // A playlist file holds one entry a line, 'Artist - Title|seconds'. With
 // --advance the player moves to the next entry every SECONDS seconds. Every
-// command received is shown in the window and appended to the log file.
+// command received is shown in the window and appended to the log file. For
+// tests, a WM_COMMAND with identifier 98 and a count of seconds as lParam
+// moves to the next entry and then stops answering for that long, as a hung
+// player does.
 #include <windows.h>
 
 #include <string>
@@ -89,7 +92,14 @@ const wchar_t* command_name(WPARAM command) {
   }
 }
 
-void on_command(WPARAM command) {
+constexpr WPARAM kNextThenHang = 98;
+
+void on_command(WPARAM command, LPARAM seconds) {
+  if (command == kNextThenHang) {
+    step(1);
+    Sleep(static_cast<DWORD>(seconds) * 1000);
+    return;
+  }
   const std::wstring line = L"command " + std::to_wstring(command) + L" " + command_name(command);
   player.received.push_back(line);
   peers::append_line(player.log_path, line);
@@ -157,7 +167,7 @@ void on_paint() {
 LRESULT CALLBACK player_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
-      on_command(wparam);
+      on_command(wparam, lparam);
       return 0;
     case WM_USER:
       return on_query(wparam, lparam);

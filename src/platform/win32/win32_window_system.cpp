@@ -10,6 +10,7 @@ namespace tunelet::win32 {
 namespace {
 
 constexpr UINT kAnswerTimeoutMs = 1000;
+constexpr DWORD kSilenceRemembered = 5000;  // ms; Windows itself calls a window hung after 5 s
 
 HWND to_hwnd(WindowHandle window) {
   return reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
@@ -24,20 +25,28 @@ bool has_class(HWND window, const char* class_name) {
   return GetClassNameA(window, found, sizeof found) > 0 && lstrcmpiA(found, class_name) == 0;
 }
 
-// Sends and waits for the answer, but never longer than the timeout and not
-// at all to a window that has stopped answering. False when no answer came.
-bool send_with_timeout(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* answer) {
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutA(window, message, wparam, lparam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
-                           &result)) {
-    *answer = 0;
+}  // namespace
+
+bool Win32WindowSystem::send_with_timeout(WindowHandle window, std::uint32_t message,
+                                          std::uintptr_t wparam, std::intptr_t lparam,
+                                          std::intptr_t* answer) {
+  *answer = 0;
+  if (window == silent_window_ && GetTickCount() - silent_since_ < kSilenceRemembered) {
     return false;
   }
-  *answer = static_cast<LRESULT>(result);
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(to_hwnd(window), message, wparam, lparam, SMTO_ABORTIFHUNG,
+                           kAnswerTimeoutMs, &result)) {
+    silent_window_ = window;
+    silent_since_ = GetTickCount();
+    return false;
+  }
+  if (window == silent_window_) {
+    silent_window_ = kNoWindow;
+  }
+  *answer = static_cast<std::intptr_t>(result);
   return true;
 }
-
-}  // namespace
 
 WindowHandle Win32WindowSystem::find_window(const Text& class_name) {
   return from_hwnd(FindWindowA(to_system_code_page(class_name).data(), nullptr));
@@ -69,8 +78,8 @@ std::int32_t Win32WindowSystem::send_message(WindowHandle window, std::uint32_t 
   if (window == kNoWindow) {
     return 0;
   }
-  LRESULT answer = 0;
-  send_with_timeout(to_hwnd(window), message, wparam, lparam, &answer);
+  std::intptr_t answer = 0;
+  send_with_timeout(window, message, wparam, lparam, &answer);
   return static_cast<std::int32_t>(answer);
 }
 
@@ -86,8 +95,8 @@ bool Win32WindowSystem::set_window_text(WindowHandle window, const Text& text) {
     return false;
   }
   const std::vector<char> bytes = to_system_code_page(text);
-  LRESULT answer = 0;
-  return send_with_timeout(to_hwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.data()),
+  std::intptr_t answer = 0;
+  return send_with_timeout(window, WM_SETTEXT, 0, reinterpret_cast<std::intptr_t>(bytes.data()),
                            &answer);
 }
 

@@ -1,7 +1,11 @@
 // The window system on Win32. Other programs' windows get single-byte text in
-// the system code page; every message waits at most a second, so a hung
-// player or chat client cannot freeze the program.
+// the system code page. Every message waits at most a second for its answer,
+// and a window that let one go unanswered is not waited for again for a
+// while, so a hung player or chat client costs the program one second, not
+// one for each message of a post.
 #pragma once
+
+#include <cstdint>
 
 #include "platform/platform.h"
 
@@ -20,6 +24,14 @@ class Win32WindowSystem : public WindowSystem {
   std::int32_t window_text_length(WindowHandle window) override;
   Text window_text(WindowHandle window, std::int32_t buffer_size) override;
   std::uint16_t async_key_state(int virtual_key) override;
+
+ private:
+  // Sends and waits for the answer; false when none came in time.
+  bool send_with_timeout(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
+                         std::intptr_t lparam, std::intptr_t* answer);
+
+  WindowHandle silent_window_ = kNoWindow;  // the last one that did not answer in time
+  std::uint32_t silent_since_ = 0;          // tick count of that
 };
 
 }  // namespace tunelet::win32
