@@ -13,6 +13,7 @@
 
 #include "app/form_design.h"
 #include "e2e_support.h"
+#include "peer_common.h"
 
 using namespace e2e;
 using tunelet::app::ControlId;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "peer_common.h"
+
 namespace e2e {
 namespace {
 
@@ -16,7 +18,7 @@ Process::Process(const std::wstring& program, const std::wstring& arguments) {
   startup.cb = sizeof startup;
   if (!CreateProcessW(program.c_str(), &command_line[0], nullptr, nullptr, FALSE, 0, nullptr,
                       program_folder().c_str(), &startup, &info_)) {
-    std::printf("could not start %s\n", narrow(program).c_str());
+    std::printf("could not start %s\n", peers::to_utf8(program).c_str());
     info_ = PROCESS_INFORMATION{};
   }
 }
@@ -214,17 +216,8 @@ bool Test::check_equal(const std::wstring& actual, const std::wstring& expected,
   }
   ++failures_;
   std::printf("    line %d: %s\n      is:        \"%s\"\n      should be: \"%s\"\n", line, what,
-              narrow(actual).c_str(), narrow(expected).c_str());
+              peers::to_utf8(actual).c_str(), peers::to_utf8(expected).c_str());
   return false;
-}
-
-std::string narrow(const std::wstring& text) {
-  const int needed =
-      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(needed), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0], needed, nullptr, nullptr);
-  bytes.resize(bytes.size() - 1);
-  return bytes;
 }
 
 }  // namespace e2e

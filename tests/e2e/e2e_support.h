@@ -79,6 +79,4 @@ class Test {
 #define CHECK(test, condition) (test).check((condition), #condition, __LINE__)
 #define CHECK_EQ(test, actual, expected) (test).check_equal((actual), (expected), #actual, __LINE__)
 
-std::string narrow(const std::wstring& text);
-
 }  // namespace e2e

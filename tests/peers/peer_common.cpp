@@ -5,15 +5,6 @@
 namespace peers {
 namespace {
 
-std::string to_utf8(const std::wstring& text) {
-  const int needed =
-      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(needed), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0], needed, nullptr, nullptr);
-  bytes.resize(bytes.size() - 1);
-  return bytes;
-}
-
 std::wstring from_utf8(const std::string& bytes) {
   const int needed = MultiByteToWideChar(CP_UTF8, 0, bytes.c_str(), -1, nullptr, 0);
   std::wstring text(static_cast<std::size_t>(needed), L'\0');
@@ -23,6 +14,15 @@ std::wstring from_utf8(const std::string& bytes) {
 }
 
 }  // namespace
+
+std::string to_utf8(const std::wstring& text) {
+  const int needed =
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(needed), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0], needed, nullptr, nullptr);
+  bytes.resize(bytes.size() - 1);
+  return bytes;
+}
 
 std::vector<std::wstring> arguments() {
   int count = 0;

@@ -9,6 +9,8 @@
 
 namespace peers {
 
+std::string to_utf8(const std::wstring& text);
+
 // The program's arguments after its own name.
 std::vector<std::wstring> arguments();
 
