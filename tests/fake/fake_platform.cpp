@@ -137,11 +137,6 @@ Text FakeWindowSystem::window_text(WindowHandle window, std::int32_t buffer_size
   return target->title.substr(0, static_cast<std::size_t>(buffer_size - 1));
 }
 
-std::uint16_t FakeWindowSystem::async_key_state(int virtual_key) {
-  auto found = keys.find(virtual_key);
-  return found == keys.end() ? 0 : found->second;
-}
-
 std::string FakeSettingsStore::path(const Text& application, const Text& section, const Text& key) {
   return narrow(application) + "/" + narrow(section) + "/" + narrow(key);
 }
@@ -164,16 +159,6 @@ bool FakeSettingsStore::save(const Text& application, const Text& section, const
 
 void FakeFormRuntime::message_box(const Text& prompt, int style, const std::optional<Text>& title) {
   boxes.push_back({prompt, style, title});
-}
-
-Text FakeFormRuntime::input_box(const Text& prompt, const Text& title) {
-  input_prompts.push_back(prompt + u"|" + title);
-  if (input_answers.empty()) {
-    return Text();
-  }
-  Text answer = input_answers.front();
-  input_answers.erase(input_answers.begin());
-  return answer;
 }
 
 void FakeFormRuntime::end_process() {

@@ -53,9 +53,6 @@ class FakeWindowSystem : public WindowSystem {
   void destroy_window(WindowHandle window);
   Window& window(WindowHandle handle);
 
-  // Key states by virtual-key code; absent keys read 0.
-  std::map<int, std::uint16_t> keys;
-
   std::vector<Message> log;
   std::vector<Message> log_for(WindowHandle window) const;
 
@@ -69,7 +66,7 @@ class FakeWindowSystem : public WindowSystem {
   bool set_window_text(WindowHandle window, const Text& text) override;
   std::int32_t window_text_length(WindowHandle window) override;
   Text window_text(WindowHandle window, std::int32_t buffer_size) override;
-  std::uint16_t async_key_state(int virtual_key) override;
+  std::uint16_t async_key_state(int) override { return 0; }
 
   int lookups = 0;  // find_window and find_child_window calls
 
@@ -119,12 +116,10 @@ struct Box {
 class FakeFormRuntime : public FormRuntime {
  public:
   std::vector<Box> boxes;
-  std::vector<Text> input_answers;  // answers of the coming input boxes
-  std::vector<Text> input_prompts;
   Text separator = u":";
 
   void message_box(const Text& prompt, int style, const std::optional<Text>& title) override;
-  Text input_box(const Text& prompt, const Text& title) override;
+  Text input_box(const Text&, const Text&) override { return Text(); }
   Text time_separator() override { return separator; }
   [[noreturn]] void end_process() override;
 };

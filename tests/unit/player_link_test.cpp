@@ -66,11 +66,5 @@ TEST(PlayerLink, APlayerStartedLaterIsReachedSinceNothingIsCached) {
   EXPECT_EQ(player_track_length(windows), 225);
 }
 
-TEST(PlayerLink, FindsThePlayerWhateverTheCaseOfItsClass) {
-  fake::FakeWindowSystem windows;
-  const WindowHandle handle = windows.create_window(u"WINAMP V1.X");
-  EXPECT_EQ(find_player(windows), handle);
-}
-
 }  // namespace
 }  // namespace tunelet
