@@ -25,7 +25,6 @@ struct Form1 {
   HBRUSH check_box_brush = nullptr;
   HMENU opts = nullptr;
   HMENU miniopts = nullptr;
-  Text shown_text3;
 };
 
 Form1 form1;
@@ -114,12 +113,11 @@ void show_popup_menu(HMENU menu) {
   PostMessageW(form1.window, WM_NULL, 0, 0);
 }
 
-// The controls show what the logic decided.
+// The hidden title box shows what the title poll decided.
 void show_state() {
-  const MainWindowState& form = form1.state->form;
-  if (form.Text3 != form1.shown_text3) {
-    form1.shown_text3 = form.Text3;
-    SetWindowTextW(control(kText3), win32::wide(form.Text3));
+  const Text& title = form1.state->form.Text3;
+  if (win32::own_window_text(control(kText3)) != title) {
+    SetWindowTextW(control(kText3), win32::wide(title));
   }
 }
 
@@ -128,10 +126,6 @@ void Label5_Click() {
 }
 
 void on_create() {
-  HDC screen = GetDC(nullptr);
-  form1.dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-
   form1.fonts[static_cast<int>(FontFace::kVerdana)] = create_font(L"Verdana");
   form1.fonts[static_cast<int>(FontFace::kTahoma)] = create_font(L"Tahoma");
   form1.fonts[static_cast<int>(FontFace::kMsSansSerif)] = create_font(L"MS Sans Serif");
@@ -147,7 +141,6 @@ void on_create() {
   set_check_value(kCheck1, form.Check1);
   set_check_value(kCheck2, form.Check2);
   set_check_value(kCheck4, form.Check4);
-  form1.shown_text3 = form.Text3;
 
   SetTimer(form1.window, kTimer1, kTimer1Ms, nullptr);
   SetTimer(form1.window, kTimer2, kTimer2Ms, nullptr);
@@ -303,11 +296,11 @@ HWND create_main_window(HINSTANCE instance, win32::Win32Platform& system, Progra
   }
 
   HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  form1.dpi = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);
   const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
   const DWORD extended_style = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
-  RECT frame{0, 0, MulDiv(kClientWidthTwips, dpi, 1440), MulDiv(kClientHeightTwips, dpi, 1440)};
+  RECT frame{0, 0, to_pixels(kClientWidthTwips), to_pixels(kClientHeightTwips)};
   AdjustWindowRectEx(&frame, style, FALSE, extended_style);
 
   HWND window = CreateWindowExW(extended_style, kFormClass, kFormCaption, style, CW_USEDEFAULT,
