@@ -83,6 +83,17 @@ std::vector<std::wstring> read_lines(const std::wstring& path) {
   return lines;
 }
 
+void register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
+                           int background) {
+  WNDCLASSW window_class{};
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background));
+  window_class.lpszClassName = name;
+  RegisterClassW(&window_class);
+}
+
 int run_message_loop() {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -25,6 +25,11 @@ void append_line(const std::wstring& path, const std::wstring& line);
 // The lines of a UTF-8 text file.
 std::vector<std::wstring> read_lines(const std::wstring& path);
 
+// Registers a window class with the arrow cursor and this background brush
+// (a system colour index + 1, or 0 for none).
+void register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
+                           int background);
+
 // Runs the message loop until WM_QUIT.
 int run_message_loop();
 

@@ -116,20 +116,8 @@ void register_classes(HINSTANCE instance) {
   text_box.lpszClassName = L"WndAte32Class";
   RegisterClassExW(&text_box);
 
-  WNDCLASSW button{};
-  button.lpfnWndProc = button_procedure;
-  button.hInstance = instance;
-  button.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  button.lpszClassName = L"_Oscar_IconBtn";
-  RegisterClassW(&button);
-
-  WNDCLASSW chat{};
-  chat.lpfnWndProc = chat_procedure;
-  chat.hInstance = instance;
-  chat.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  chat.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  chat.lpszClassName = L"AIM_ChatWnd";
-  RegisterClassW(&chat);
+  peers::register_window_class(instance, L"_Oscar_IconBtn", button_procedure, 0);
+  peers::register_window_class(instance, L"AIM_ChatWnd", chat_procedure, COLOR_BTNFACE + 1);
 }
 
 }  // namespace

@@ -197,13 +197,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   player.log_path = peers::option(args, L"--log", L"");
   const int advance_seconds = _wtoi(peers::option(args, L"--advance", L"0").c_str());
 
-  WNDCLASSW player_class{};
-  player_class.lpfnWndProc = player_procedure;
-  player_class.hInstance = instance;
-  player_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  player_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  player_class.lpszClassName = L"Winamp v1.x";
-  RegisterClassW(&player_class);
+  peers::register_window_class(instance, L"Winamp v1.x", player_procedure, COLOR_WINDOW + 1);
 
   player.window = CreateWindowExW(0, L"Winamp v1.x", L"", WS_OVERLAPPEDWINDOW, 340, 0, 300, 200,
                                   nullptr, nullptr, instance, nullptr);
