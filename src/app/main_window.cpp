@@ -4,11 +4,14 @@
 
 #include "app/background_picture.h"
 #include "app/form_design.h"
+#include "chat/chat_commands.h"
+#include "chat/chat_intake.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/text_conversion.h"
 #include "player/title_reader.h"
 #include "shell/info_boxes.h"
 #include "shell/settings.h"
+#include "shell/tray.h"
 #include "status/status_composer.h"
 
 namespace tunelet::app {
@@ -25,6 +28,7 @@ struct Form1 {
   HBRUSH check_box_brush = nullptr;
   HMENU opts = nullptr;
   HMENU miniopts = nullptr;
+  UINT taskbar_created = 0;  // broadcast when the notification area is made anew
 };
 
 Form1 form1;
@@ -102,17 +106,6 @@ void create_menus() {
   AppendMenuW(form1.miniopts, MF_STRING, kMenuClose, L"Close");
 }
 
-// Opens a menu at the mouse pointer. The window comes to the foreground
-// first, so that the menu closes when the user clicks elsewhere.
-void show_popup_menu(HMENU menu) {
-  POINT pointer;
-  GetCursorPos(&pointer);
-  SetForegroundWindow(form1.window);
-  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, form1.window,
-                 nullptr);
-  PostMessageW(form1.window, WM_NULL, 0, 0);
-}
-
 // The hidden title box shows what the title poll decided.
 void show_state() {
   const Text& title = form1.state->form.Text3;
@@ -122,7 +115,7 @@ void show_state() {
 }
 
 void Label5_Click() {
-  show_popup_menu(form1.opts);
+  platform().form.popup_menu(PopupMenu::kOpts);
 }
 
 void on_create() {
@@ -131,9 +124,10 @@ void on_create() {
   form1.fonts[static_cast<int>(FontFace::kMsSansSerif)] = create_font(L"MS Sans Serif");
   form1.check_box_brush = CreateSolidBrush(kCheckBoxColour);
   form1.picture = load_background_picture(GetModuleHandleW(nullptr), IDR_BACKGROUND);
-  form1.system->form.set_owner(form1.window);
   create_controls();
   create_menus();
+  form1.system->form.set_owner(form1.window, form1.opts, form1.miniopts);
+  form1.taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
 
   Form_Load(platform(), *form1.state);
   const MainWindowState& form = form1.state->form;
@@ -144,6 +138,7 @@ void on_create() {
 
   SetTimer(form1.window, kTimer1, kTimer1Ms, nullptr);
   SetTimer(form1.window, kTimer2, kTimer2Ms, nullptr);
+  SetTimer(form1.window, kTmrHotkey, kTmrHotkeyMs, nullptr);
 }
 
 void on_paint() {
@@ -205,6 +200,7 @@ void on_command(int id, int notification) {
       break;
     case kCheck4:
       form.Check4 = check_value(kCheck4);
+      Check4_Click(platform(), *form1.state);
       break;
     case kMenuHelp:
       help_Click(platform().form);
@@ -215,19 +211,38 @@ void on_command(int id, int notification) {
     case kMenuCcom:
       CCOM_Click(platform().form);
       break;
+    case kMenuShowamp:
+      Showamp_Click(platform(), *form1.state);
+      break;
+    case kMenuHidecomp:
+      hidecomp_Click(platform());
+      break;
     case kMenuClose:
       close_Click(platform(), *form1.state);
+      break;  // not reached: the program has ended
     default:
       break;
   }
 }
 
 void on_timer(UINT_PTR timer) {
-  if (timer == kTimer1) {
-    Timer1_Timer(platform(), *form1.state);
-  } else if (timer == kTimer2) {
-    Timer2_Timer(platform().windows, *form1.state);
-    show_state();
+  switch (timer) {
+    case kTimer1:
+      Timer1_Timer(platform(), *form1.state);
+      break;
+    case kTimer2:
+      Timer2_Timer(platform().windows, *form1.state);
+      show_state();
+      read_chat_room(platform(), *form1.state);
+      // Read once a second, the system's 32-bit millisecond count never
+      // wraps unseen on Windows XP.
+      platform().clock.milliseconds_since_start();
+      break;
+    case kTmrHotkey:
+      TmrHotkey_Timer(platform());
+      break;
+    default:
+      break;
   }
 }
 
@@ -263,14 +278,25 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_LBUTTONUP:
       on_left_button_up(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
       return 0;
+    case WM_SIZE:
+      Form_Resize(platform(), *form1.state);
+      return 0;
+    case kTrayIconMessage:
+      TrayIcon_Event(platform(), static_cast<std::uint32_t>(lparam));
+      return 0;
     case WM_CLOSE:
       Form_Unload(platform(), *form1.state);
+      return 0;  // not reached: the program has ended
     case WM_ENDSESSION:
       if (wparam) {
         Form_Unload(platform(), *form1.state);  // Windows is shutting down: save as at a close
       }
       return 0;
     default:
+      if (message == form1.taskbar_created && message != 0) {
+        Taskbar_Created(platform(), *form1.state);
+        return 0;
+      }
       return DefWindowProcW(window, message, wparam, lparam);
   }
 }

@@ -19,17 +19,33 @@ constexpr WindowHandle kNoWindow = 0;
 // Window messages, by their Win32 numbers.
 namespace wm {
 constexpr std::uint32_t kSetText = 12;
-constexpr std::uint32_t kGetText = 13;
-constexpr std::uint32_t kGetTextLength = 14;
 constexpr std::uint32_t kCommand = 273;
 constexpr std::uint32_t kMouseMove = 512;
 constexpr std::uint32_t kLButtonDown = 513;
 constexpr std::uint32_t kLButtonUp = 514;
+constexpr std::uint32_t kLButtonDoubleClick = 515;
 constexpr std::uint32_t kRButtonDown = 516;
+constexpr std::uint32_t kRButtonUp = 517;
 constexpr std::uint32_t kUser = 1024;
+constexpr std::uint32_t kApp = 0x8000;  // the first message number an application may define
 }  // namespace wm
 
-// The window system: other programs' windows and the keyboard.
+// The program's notification-area icon, in the layout of the system's first
+// notification icon record. All zero until it is first filled.
+struct TrayRecord {
+  std::uint32_t size = 0;
+  WindowHandle window = kNoWindow;  // the window that gets the icon's events
+  std::uint32_t id = 0;
+  std::uint32_t flags = 0;
+  std::uint32_t callback_message = 0;  // the message that carries the icon's events
+  std::uint32_t icon = 0;              // icon handle
+  Text tip;                            // 64 characters; a NUL ends what is shown
+};
+
+enum class IconAction { kAdd = 0, kDelete = 2 };
+
+// The window system: other programs' windows, the keyboard and the
+// notification area.
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
@@ -56,15 +72,22 @@ class WindowSystem {
   // take it: there is none, or it did not answer in time.
   virtual bool set_window_text(WindowHandle window, const Text& text) = 0;
 
-  // The length of the window's text in characters, 0 for window 0.
-  virtual std::int32_t window_text_length(WindowHandle window) = 0;
+  // A window's title as the system keeps it, read without waiting for the
+  // window; empty for window 0.
+  virtual Text window_title(WindowHandle window) = 0;
 
-  // At most buffer_size - 1 characters of the window's text.
-  virtual Text window_text(WindowHandle window, std::int32_t buffer_size) = 0;
+  // WM_GETTEXT: the whole text as the window itself gives it, such as the
+  // contents of a text box; nothing when there is no window or it does not
+  // answer in time.
+  virtual std::optional<Text> ask_window_text(WindowHandle window) = 0;
 
   // GetAsyncKeyState: top bit set while the key is held, lowest bit set
   // when it was pressed since the previous call.
   virtual std::uint16_t async_key_state(int virtual_key) = 0;
+
+  // Adds or removes the program's notification-area icon; refusals are
+  // not reported.
+  virtual void notify_icon(IconAction action, const TrayRecord& record) = 0;
 };
 
 // Time as the user sees it and as the system counts it.
@@ -98,8 +121,16 @@ class SettingsStore {
 constexpr int kPlainBox = 0;
 constexpr int kInformationBox = 64;
 
-// The services of the window runtime: modal boxes, regional formatting and
-// the end of the process.
+// States of the main window; being hidden is apart from them.
+constexpr int kNormal = 0;
+constexpr int kMinimised = 1;
+constexpr int kMaximised = 2;
+
+// The main window's pop-up menus.
+enum class PopupMenu { kOpts, kMiniopts };
+
+// The services of the window runtime: modal boxes, the main window,
+// regional formatting and the end of the process.
 class FormRuntime {
  public:
   virtual ~FormRuntime() = default;
@@ -109,6 +140,27 @@ class FormRuntime {
 
   // A modal box with one text field; the typed text, or empty on Cancel.
   virtual Text input_box(const Text& prompt, const Text& title) = 0;
+
+  // True while one of the program's modal boxes or menus is open; timers
+  // go on ticking meanwhile.
+  virtual bool modal_open() = 0;
+
+  // Shows or hides the main window; its state stays as it is.
+  virtual void show_window() = 0;
+  virtual void hide_window() = 0;
+
+  // The main window's state. Setting it runs the resize handler before it
+  // returns.
+  virtual int window_state() = 0;
+  virtual void set_window_state(int state) = 0;
+
+  // The main window's handle and the handle of its icon.
+  virtual WindowHandle window_handle() = 0;
+  virtual std::uint32_t window_icon() = 0;
+
+  // Opens the menu at the mouse pointer; the item chosen, later, runs its
+  // click handler.
+  virtual void popup_menu(PopupMenu menu) = 0;
 
   // The separator of hours, minutes and seconds in the user's regional
   // settings, normally ":".

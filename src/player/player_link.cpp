@@ -10,11 +10,11 @@ void post_command(WindowSystem& windows, std::uint32_t command) {
   windows.post_message(find_player(windows), wm::kCommand, command, 0);
 }
 
-std::int32_t ask(WindowSystem& windows, std::uint32_t argument, std::int32_t query) {
+std::int32_t ask(WindowSystem& windows, PlayerQuery query) {
   if (find_player(windows) == kNoWindow) {
     return 0;
   }
-  return windows.send_message(find_player(windows), wm::kUser, argument, query);
+  return windows.send_message(find_player(windows), wm::kUser, query.argument, query.number);
 }
 
 }  // namespace
@@ -43,13 +43,13 @@ void player_close(WindowSystem& windows) {
 }
 
 std::int32_t player_playlist_length(WindowSystem& windows) {
-  return ask(windows, 0, 124);
+  return ask(windows, player_query::kPlaylistLength);
 }
 std::int32_t player_playlist_position(WindowSystem& windows) {
-  return ask(windows, 0, 125);
+  return ask(windows, player_query::kPlaylistPosition);
 }
 std::int32_t player_track_length(WindowSystem& windows) {
-  return ask(windows, 1, 105);
+  return ask(windows, player_query::kTrackLength);
 }
 
 }  // namespace tunelet

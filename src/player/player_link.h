@@ -20,6 +20,17 @@ constexpr std::uint32_t kStop = 40047;
 constexpr std::uint32_t kClose = 40001;
 }  // namespace player_command
 
+// Queries sent with WM_USER: the argument goes as wParam, the number as lParam.
+struct PlayerQuery {
+  std::uint32_t argument;
+  std::int32_t number;
+};
+namespace player_query {
+constexpr PlayerQuery kPlaylistLength{0, 124};
+constexpr PlayerQuery kPlaylistPosition{0, 125};
+constexpr PlayerQuery kTrackLength{1, 105};
+}  // namespace player_query
+
 WindowHandle find_player(WindowSystem& windows);
 
 void player_next(WindowSystem& windows);

@@ -1,15 +1,6 @@
 #include "player/title_reader.h"
 
-#include <algorithm>
-
 namespace tunelet {
-namespace {
-
-// A bound on the buffer asked for, far above any real title, so that a
-// nonsensical length cannot overflow or exhaust memory.
-constexpr std::int32_t kLongestTitle = 1 << 24;
-
-}  // namespace
 
 Text cut_title(const Text& title) {
   // Only the leading number goes: a '1.' later in the song's name stays. The
@@ -20,16 +11,7 @@ Text cut_title(const Text& title) {
 }
 
 Text read_title(WindowSystem& windows) {
-  const WindowHandle player = windows.find_window(u"winamp v1.x");
-  const std::int32_t length = std::min(windows.window_text_length(player), kLongestTitle);
-  if (length <= 0) {
-    return Text();
-  }
-  Text title = windows.window_text(player, length + 1);
-  if (title.size() > static_cast<std::size_t>(length)) {
-    title.resize(static_cast<std::size_t>(length));
-  }
-  return cut_title(title);
+  return cut_title(windows.window_title(windows.find_window(u"winamp v1.x")));
 }
 
 void Timer2_Timer(WindowSystem& windows, ProgramState& state) {

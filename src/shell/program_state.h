@@ -1,9 +1,13 @@
 // All state of the running program: what the main window holds (its controls
-// and three strings) and the current song. The real window keeps its
-// controls in step with this object; the logic reads and writes only this.
+// and three strings), the current song, the notification icon's record and
+// what the chat intake has seen. The real window keeps its controls in step
+// with this object; the logic reads and writes only this.
 #pragma once
 
-#include "platform/text.h"
+#include <optional>
+#include <vector>
+
+#include "platform/platform.h"
 
 namespace tunelet {
 
@@ -26,9 +30,16 @@ struct MainWindowState {
   Text master_operator;
 };
 
+// The complete lines of the chat room's transcript as the chat intake last
+// read them; none until its first read after "CCOM" was checked, which makes
+// every line then present history.
+using SeenChatLines = std::optional<std::vector<Text>>;
+
 struct ProgramState {
   MainWindowState form;
   Text current_song;
+  TrayRecord tray;
+  SeenChatLines seen_chat_lines;
 };
 
 }  // namespace tunelet

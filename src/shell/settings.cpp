@@ -26,6 +26,8 @@ void Form_Load(Platform& platform, ProgramState& state) {
 }
 
 void Hitit(Platform& platform, const ProgramState& state) {
+  // The icon leaves with the program, not when the user next points at it.
+  platform.windows.notify_icon(IconAction::kDelete, state.tray);
   bool saved = true;
   if (state.form.Check2 == kChecked) {
     saved &= save(platform, kTemplateKey, state.form.Text4);

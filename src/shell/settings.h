@@ -16,10 +16,10 @@ inline const Text kSaveStateKey = u"SaveIt";
 // unreadable value leaves its control empty or unchecked.
 void Form_Load(Platform& platform, ProgramState& state);
 
-// Saves the settings as the "Save State" switch says and ends the process.
-// With "Save State" checked, the template, "Enabled" ("1" or empty) and
-// "SaveIt" are written; unchecked, only "SaveIt" is cleared, so the choice
-// not to save sticks.
+// Removes the notification icon, saves the settings as the "Save State"
+// switch says and ends the process. With "Save State" checked, the template,
+// "Enabled" ("1" or empty) and "SaveIt" are written; unchecked, only
+// "SaveIt" is cleared, so the choice not to save sticks.
 [[noreturn]] void Hitit(Platform& platform, const ProgramState& state);
 
 // The main window is being closed; the tray menu's "Close".

@@ -2,68 +2,54 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_peers.h"
+#include "fake_platform.h"
 
 namespace tunelet {
 namespace {
 
-using fake::Message;
-
-struct CommandCase {
-  void (*command)(WindowSystem&);
-  std::uint32_t identifier;
-};
-
-const CommandCase kCommands[] = {
-    {player_next, 40048},  {player_previous, 40044}, {player_play, 40045},
-    {player_pause, 40046}, {player_stop, 40047},     {player_close, 40001},
-};
-
-TEST(PlayerLink, CommandsArePostedToThePlayerWindow) {
-  fake::FakeWindowSystem windows;
-  fake::FakePlayer player;
-  windows.create_window(u"Some other window");
-  const WindowHandle handle = add_player(windows, player);
-  for (const CommandCase& c : kCommands) {
-    windows.log.clear();
-    c.command(windows);
-    ASSERT_EQ(windows.log.size(), 1u);
-    EXPECT_EQ(windows.log[0],
-              (Message{Message::Kind::kPosted, handle, wm::kCommand, c.identifier, 0, Text()}));
+// The player's documented protocol: commands posted as WM_COMMAND (273),
+// queries sent as WM_USER (1024) with their argument and number.
+TEST(PlayerLink, SpeaksThePlayersProtocol) {
+  const struct {
+    void (*command)(WindowSystem&);
+    const char* posted;
+  } commands[] = {
+      // clang-format off
+      {player_next, "post 1 273 40048 0"}, {player_previous, "post 1 273 40044 0"},
+      {player_play, "post 1 273 40045 0"}, {player_pause, "post 1 273 40046 0"},
+      {player_stop, "post 1 273 40047 0"}, {player_close, "post 1 273 40001 0"},
+      // clang-format on
+  };
+  const struct {
+    std::int32_t (*query)(WindowSystem&);
+    const char* sent;
+    std::int32_t answer;
+  } queries[] = {
+      {player_track_length, "send 1 1024 1 105", 225},
+      {player_playlist_position, "send 1 1024 0 125", 0},  // as the player counts: no 1 added
+      {player_playlist_length, "send 1 1024 0 124", 17},
+  };
+  fake::FakePlatform fake;
+  add_player(fake, {u"1. Song - Winamp"}, 225, 0, 17);
+  for (const auto& row : commands) {
+    fake.log.clear();
+    row.command(fake);
+    EXPECT_EQ(fake.log, std::vector<std::string>{row.posted});
+  }
+  for (const auto& row : queries) {
+    fake.log.clear();
+    EXPECT_EQ(row.query(fake), row.answer) << row.sent;
+    EXPECT_EQ(fake.log, std::vector<std::string>{row.sent});
   }
 }
 
-TEST(PlayerLink, WithoutPlayerCommandsDoNothingAndQueriesAnswerZero) {
-  fake::FakeWindowSystem windows;
-  for (const CommandCase& c : kCommands) {
-    c.command(windows);
-  }
-  EXPECT_EQ(player_playlist_length(windows), 0);
-  EXPECT_EQ(player_playlist_position(windows), 0);
-  EXPECT_EQ(player_track_length(windows), 0);
-  EXPECT_TRUE(windows.log.empty());
-}
-
-TEST(PlayerLink, QueriesReturnThePlayersAnswersUnchanged) {
-  fake::FakeWindowSystem windows;
-  fake::FakePlayer player{u"1. a - Winamp", -1, 0, 12};
-  add_player(windows, player);
-  EXPECT_EQ(player_playlist_length(windows), 12);
-  EXPECT_EQ(player_playlist_position(windows), 0);  // no 1 is added
-  EXPECT_EQ(player_track_length(windows), -1);      // not checked
-  player.position = 7;
-  EXPECT_EQ(player_playlist_position(windows), 7);
-}
-
-TEST(PlayerLink, APlayerStartedLaterIsReachedSinceNothingIsCached) {
-  fake::FakeWindowSystem windows;
-  player_next(windows);
-  EXPECT_TRUE(windows.log.empty());
-  fake::FakePlayer player{u"", 225, 3, 9};
-  const WindowHandle handle = add_player(windows, player);
-  player_next(windows);
-  EXPECT_EQ(windows.log_for(handle).size(), 1u);
-  EXPECT_EQ(player_track_length(windows), 225);
+TEST(PlayerLink, WithoutPlayerNothingIsSentAndAPlayerStartedLaterIsReached) {
+  fake::FakePlatform fake;
+  player_next(fake);
+  EXPECT_EQ(player_track_length(fake), 0);
+  EXPECT_TRUE(fake.log.empty());
+  add_player(fake, {u""}, 59);
+  EXPECT_EQ(player_track_length(fake), 59);
 }
 
 }  // namespace

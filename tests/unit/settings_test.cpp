@@ -7,100 +7,45 @@
 namespace tunelet {
 namespace {
 
-const std::string kString = "Tunelet/Main/String";
-const std::string kEnabled = "Tunelet/Main/Enabled";
-const std::string kSaveIt = "Tunelet/Main/SaveIt";
-
-class Settings : public ::testing::Test {
- protected:
-  fake::FakePlatform fake;
-  ProgramState state;
-
-  void exit_program() { EXPECT_THROW(Hitit(fake.platform, state), fake::ProcessEnded); }
-};
-
-TEST_F(Settings, FirstRunLoadsAnEmptyTemplateAndUncheckedSwitches) {
-  Form_Load(fake.platform, state);
-  EXPECT_EQ(state.form.Text4, u"");
-  EXPECT_EQ(state.form.Check1, kUnchecked);
-  EXPECT_EQ(state.form.Check2, kUnchecked);
-}
-
-TEST_F(Settings, AnyNonEmptyValueChecksItsSwitch) {
-  fake.settings.values = {{kString, u"np: %s"}, {kEnabled, u"yes"}, {kSaveIt, u"0"}};
-  Form_Load(fake.platform, state);
-  EXPECT_EQ(state.form.Text4, u"np: %s");
-  EXPECT_EQ(state.form.Check1, kChecked);
-  EXPECT_EQ(state.form.Check2, kChecked);
-}
-
-TEST_F(Settings, SaveStateCheckedWritesAllThreeInOrder) {
-  state.form.Text4 = u"now playing:%s [%l]";
-  state.form.Check1 = kChecked;
-  state.form.Check2 = kChecked;
-  exit_program();
-  EXPECT_EQ(fake.settings.writes, (std::vector<std::string>{kString, kEnabled, kSaveIt}));
-  EXPECT_EQ(fake.settings.values[kString], u"now playing:%s [%l]");
-  EXPECT_EQ(fake.settings.values[kEnabled], u"1");
-  EXPECT_EQ(fake.settings.values[kSaveIt], u"1");
-}
-
-TEST_F(Settings, EnabledSwitchedOffStaysOffAtTheNextStart) {
-  fake.settings.values = {{kString, u"%s"}, {kEnabled, u"1"}, {kSaveIt, u"1"}};
-  Form_Load(fake.platform, state);
-  state.form.Check1 = kUnchecked;
-  exit_program();
-  ProgramState next;
-  Form_Load(fake.platform, next);
-  EXPECT_EQ(next.form.Check1, kUnchecked);
-  EXPECT_EQ(next.form.Check2, kChecked);
-}
-
-TEST_F(Settings, SaveStateUncheckedClearsOnlyItsOwnValue) {
-  fake.settings.values = {{kString, u"old"}, {kEnabled, u"1"}, {kSaveIt, u"1"}};
-  Form_Load(fake.platform, state);
-  state.form.Text4 = u"edited";
-  state.form.Check2 = kUnchecked;
-  exit_program();
-  EXPECT_EQ(fake.settings.writes, std::vector<std::string>{kSaveIt});
-  ProgramState next;
-  Form_Load(fake.platform, next);
-  EXPECT_EQ(next.form.Text4, u"old");
-  EXPECT_EQ(next.form.Check1, kChecked);
-  EXPECT_EQ(next.form.Check2, kUnchecked);
-}
-
-TEST_F(Settings, GrayedSaveStateDoesNotSave) {
-  state.form.Check2 = kGrayed;
-  exit_program();
-  EXPECT_EQ(fake.settings.writes, std::vector<std::string>{kSaveIt});
-}
-
-TEST_F(Settings, AnEmptyTemplateRoundTrips) {
-  fake.settings.values[kString] = u"old";
-  state.form.Check2 = kChecked;
-  exit_program();
-  ProgramState next;
-  Form_Load(fake.platform, next);
-  EXPECT_EQ(next.form.Text4, u"");
-}
-
-TEST_F(Settings, AFailedWriteIsReportedAndTheRestIsStillWritten) {
-  state.form.Check2 = kChecked;
-  fake.settings.failing_key = "String";
-  exit_program();
-  EXPECT_EQ(fake.settings.writes, (std::vector<std::string>{kString, kEnabled, kSaveIt}));
-  ASSERT_EQ(fake.form.boxes.size(), 1u);
-  EXPECT_EQ(fake.form.boxes[0].prompt, u"The settings could not be saved.");
-}
-
-TEST_F(Settings, CloseAndUnloadBothEndThroughTheExitRoutine) {
-  state.form.Check2 = kChecked;
-  EXPECT_THROW(close_Click(fake.platform, state), fake::ProcessEnded);
-  EXPECT_EQ(fake.settings.values[kSaveIt], u"1");
-  fake.settings.values.clear();
-  EXPECT_THROW(Form_Unload(fake.platform, state), fake::ProcessEnded);
-  EXPECT_EQ(fake.settings.values[kSaveIt], u"1");
+// Stored settings; what the start loads from them; the switches at the exit,
+// with the template edited to "new"; what the exit writes and tells.
+TEST(Settings, LoadAtStartSaveAtExit) {
+  const struct {
+    std::map<std::string, Text> stored;
+    Text loaded_template;
+    int loaded_check1, loaded_check2, exit_check1, exit_check2;
+    std::vector<std::string> written;
+    std::string failing = "";
+  } rows[] = {
+      // clang-format off
+      {{}, u"", 0, 0, 0, 0, {"SaveIt="}},
+      {{{"String", u"np %s"}, {"Enabled", u"yes"}, {"SaveIt", u"0"}}, u"np %s", 1, 1, 1, 1, {"String=new", "Enabled=1", "SaveIt=1"}},
+      {{{"Enabled", u"1"}, {"SaveIt", u"1"}}, u"", 1, 1, 0, 1, {"String=new", "Enabled=", "SaveIt=1"}},
+      {{{"String", u"old"}, {"SaveIt", u"1"}}, u"old", 0, 1, 1, 0, {"SaveIt="}},
+      {{}, u"", 0, 0, 1, kGrayed, {"SaveIt="}},
+      {{}, u"", 0, 0, 1, 1, {"String=new", "Enabled=1", "SaveIt=1", "The settings could not be saved."}, "String"},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE("row " + std::to_string(&row - rows + 1));
+    fake::FakePlatform fake;
+    fake.settings = row.stored;
+    fake.failing_setting = row.failing;
+    ProgramState state;
+    Form_Load(fake.platform, state);
+    EXPECT_EQ(state.form.Text4, row.loaded_template);
+    EXPECT_EQ(state.form.Check1, row.loaded_check1);
+    EXPECT_EQ(state.form.Check2, row.loaded_check2);
+    state.form.Text4 = u"new";
+    state.form.Check1 = row.exit_check1;
+    state.form.Check2 = row.exit_check2;
+    EXPECT_THROW(Hitit(fake.platform, state), fake::ProcessEnded);
+    std::vector<std::string> written;
+    for (const std::string& entry : fake.logged({"save Tunelet/Main/", "box 0 - "})) {
+      written.push_back(entry.substr(entry[0] == 's' ? 18 : 8));  // after those words
+    }
+    EXPECT_EQ(written, row.written);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/tick_count.h"
 #include "platform/win32/text_conversion.h"
 
 namespace tunelet::win32 {
@@ -22,13 +23,11 @@ std::uint64_t Win32Clock::milliseconds_since_start() {
   if (TickCount64 function = tick_count_64()) {
     return function();
   }
-  // The 32-bit count wraps every 49.7 days; count the wraps seen while running.
   const std::uint32_t tick = GetTickCount();
-  if (tick < last_tick_) {
-    ++wraps_;
-  }
+  const WideTickCount wide = widen_tick_count(last_tick_, tick, wraps_);
   last_tick_ = tick;
-  return (wraps_ << 32) + tick;
+  wraps_ = wide.wraps;
+  return wide.milliseconds;
 }
 
 Text Win32Clock::time_text() {

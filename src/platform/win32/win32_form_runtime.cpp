@@ -21,7 +21,8 @@ INT_PTR CALLBACK input_box_procedure(HWND dialog, UINT message, WPARAM wparam, L
       const InputBox* box = reinterpret_cast<const InputBox*>(lparam);
       SetWindowTextW(dialog, wide(box->title));
       SetDlgItemTextW(dialog, IDC_INPUT_PROMPT, wide(box->prompt));
-      return TRUE;
+      SetFocus(GetDlgItem(dialog, IDC_INPUT_TEXT));  // ready for typing
+      return FALSE;
     }
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK) {
@@ -44,15 +45,60 @@ INT_PTR CALLBACK input_box_procedure(HWND dialog, UINT message, WPARAM wparam, L
 
 void Win32FormRuntime::message_box(const Text& prompt, int style,
                                    const std::optional<Text>& title) {
+  ++open_;
   MessageBoxW(owner_, wide(prompt), title ? wide(*title) : kApplicationTitle,
               static_cast<UINT>(style));
+  --open_;
 }
 
 Text Win32FormRuntime::input_box(const Text& prompt, const Text& title) {
   InputBox box{prompt, title, Text()};
+  ++open_;
   DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUT_BOX), owner_,
                   input_box_procedure, reinterpret_cast<LPARAM>(&box));
+  --open_;
   return box.answer;
+}
+
+void Win32FormRuntime::show_window() {
+  if (!IsWindowVisible(owner_)) {  // a visible window stays as it is, behind others or not
+    ShowWindow(owner_, SW_SHOW);
+  }
+}
+
+void Win32FormRuntime::hide_window() {
+  ShowWindow(owner_, SW_HIDE);
+}
+
+int Win32FormRuntime::window_state() {
+  return IsIconic(owner_) ? kMinimised : IsZoomed(owner_) ? kMaximised : kNormal;
+}
+
+void Win32FormRuntime::set_window_state(int state) {
+  ShowWindow(owner_, state == kMinimised   ? SW_MINIMIZE
+                     : state == kMaximised ? SW_MAXIMIZE
+                                           : SW_RESTORE);
+}
+
+WindowHandle Win32FormRuntime::window_handle() {
+  return static_cast<WindowHandle>(reinterpret_cast<UINT_PTR>(owner_));
+}
+
+std::uint32_t Win32FormRuntime::window_icon() {
+  return static_cast<std::uint32_t>(GetClassLongPtrW(owner_, GCLP_HICONSM));
+}
+
+// The window comes to the foreground first, so that the menu closes when the
+// user clicks elsewhere or presses Escape.
+void Win32FormRuntime::popup_menu(PopupMenu menu) {
+  POINT pointer;
+  GetCursorPos(&pointer);
+  SetForegroundWindow(owner_);
+  ++open_;
+  TrackPopupMenu(menu == PopupMenu::kOpts ? opts_ : miniopts_, TPM_LEFTALIGN | TPM_RIGHTBUTTON,
+                 pointer.x, pointer.y, 0, owner_, nullptr);
+  --open_;
+  PostMessageW(owner_, WM_NULL, 0, 0);
 }
 
 Text Win32FormRuntime::time_separator() {

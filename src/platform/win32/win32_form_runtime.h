@@ -1,4 +1,5 @@
-// Modal boxes, regional number formatting and the end of the process, on Win32.
+// Modal boxes, the main window's operations and menus, regional number
+// formatting and the end of the process, on Win32.
 #pragma once
 
 #include <windows.h>
@@ -9,16 +10,31 @@ namespace tunelet::win32 {
 
 class Win32FormRuntime : public FormRuntime {
  public:
-  // The boxes belong to this window once it exists.
-  void set_owner(HWND owner) { owner_ = owner; }
+  // The main window and its two pop-up menus, once they exist.
+  void set_owner(HWND owner, HMENU opts, HMENU miniopts) {
+    owner_ = owner;
+    opts_ = opts;
+    miniopts_ = miniopts;
+  }
 
   void message_box(const Text& prompt, int style, const std::optional<Text>& title) override;
   Text input_box(const Text& prompt, const Text& title) override;
+  bool modal_open() override { return open_ > 0; }
+  void show_window() override;
+  void hide_window() override;
+  int window_state() override;
+  void set_window_state(int state) override;
+  WindowHandle window_handle() override;
+  std::uint32_t window_icon() override;
+  void popup_menu(PopupMenu menu) override;
   Text time_separator() override;
   [[noreturn]] void end_process() override;
 
  private:
   HWND owner_ = nullptr;
+  HMENU opts_ = nullptr;
+  HMENU miniopts_ = nullptr;
+  int open_ = 0;  // modal boxes and menus open now
 };
 
 }  // namespace tunelet::win32

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "platform/win32/text_conversion.h"
@@ -10,7 +14,8 @@ namespace tunelet::win32 {
 namespace {
 
 constexpr UINT kAnswerTimeoutMs = 1000;
-constexpr DWORD kSilenceRemembered = 5000;  // ms; Windows itself calls a window hung after 5 s
+constexpr DWORD kSilenceRemembered = 5000;     // ms; Windows itself calls a window hung after 5 s
+constexpr std::size_t kLongestText = 1 << 24;  // characters asked for at most
 
 HWND to_hwnd(WindowHandle window) {
   return reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
@@ -101,25 +106,57 @@ bool Win32WindowSystem::set_window_text(WindowHandle window, const Text& text) {
 }
 
 // GetWindowText reads another program's title without sending it a message,
-// so a hung player cannot stall the poll.
-std::int32_t Win32WindowSystem::window_text_length(WindowHandle window) {
-  if (window == kNoWindow) {
-    return 0;
-  }
-  return GetWindowTextLengthA(to_hwnd(window));
-}
-
-Text Win32WindowSystem::window_text(WindowHandle window, std::int32_t buffer_size) {
-  if (window == kNoWindow || buffer_size <= 0) {
+// so a hung player cannot stall the poll. The title may change between the
+// two calls: what fits the length read first is taken.
+Text Win32WindowSystem::window_title(WindowHandle window) {
+  const int length = window == kNoWindow ? 0
+                                         : std::min(GetWindowTextLengthA(to_hwnd(window)),
+                                                    static_cast<int>(kLongestText));
+  if (length <= 0) {
     return Text();
   }
-  std::vector<char> buffer(static_cast<std::size_t>(buffer_size), '\0');
-  const int copied = GetWindowTextA(to_hwnd(window), buffer.data(), buffer_size);
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(to_hwnd(window), buffer.data(), length + 1);
   return from_system_code_page(buffer.data(), copied);
+}
+
+// The length is not asked for first: under Wine that question waits for a
+// hung window without a bound. The buffer grows until the text fits.
+std::optional<Text> Win32WindowSystem::ask_window_text(WindowHandle window) {
+  if (window == kNoWindow) {
+    return std::nullopt;
+  }
+  for (std::size_t size = 1 << 16;; size *= 4) {
+    std::vector<char> buffer(size, '\0');
+    std::intptr_t copied = 0;
+    if (!send_with_timeout(window, WM_GETTEXT, size, reinterpret_cast<std::intptr_t>(buffer.data()),
+                           &copied)) {
+      return std::nullopt;
+    }
+    if (static_cast<std::size_t>(copied) + 1 < size || size >= kLongestText) {
+      return from_system_code_page(buffer.data(), static_cast<int>(copied));
+    }
+  }
 }
 
 std::uint16_t Win32WindowSystem::async_key_state(int virtual_key) {
   return static_cast<std::uint16_t>(GetAsyncKeyState(virtual_key));
+}
+
+void Win32WindowSystem::notify_icon(IconAction action, const TrayRecord& record) {
+  NOTIFYICONDATAA data{};
+  data.cbSize = record.size;
+  data.hWnd = to_hwnd(record.window);
+  data.uID = record.id;
+  data.uFlags = record.flags;
+  data.uCallbackMessage = record.callback_message;
+  data.hIcon = reinterpret_cast<HICON>(static_cast<UINT_PTR>(record.icon));
+  // The first form of the record has room for 64 characters of tip.
+  constexpr std::size_t kTipSize = 64;
+  const std::vector<char> tip = to_system_code_page(record.tip);
+  std::memcpy(data.szTip, tip.data(), std::min(tip.size(), kTipSize));
+  data.szTip[kTipSize - 1] = '\0';
+  Shell_NotifyIconA(static_cast<DWORD>(action), &data);
 }
 
 }  // namespace tunelet::win32

@@ -21,9 +21,10 @@ class Win32WindowSystem : public WindowSystem {
   void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                     std::int32_t lparam) override;
   bool set_window_text(WindowHandle window, const Text& text) override;
-  std::int32_t window_text_length(WindowHandle window) override;
-  Text window_text(WindowHandle window, std::int32_t buffer_size) override;
+  Text window_title(WindowHandle window) override;
+  std::optional<Text> ask_window_text(WindowHandle window) override;
   std::uint16_t async_key_state(int virtual_key) override;
+  void notify_icon(IconAction action, const TrayRecord& record) override;
 
  private:
   // Sends and waits for the answer; false when none came in time.

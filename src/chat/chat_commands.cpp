@@ -1,0 +1,63 @@
+#include "chat/chat_commands.h"
+
+#include "chat/chat_intake.h"
+#include "player/player_link.h"
+#include "shell/settings.h"
+
+namespace tunelet {
+namespace {
+
+struct ChatCommand {
+  const char16_t* text;
+  void (*player_command)(WindowSystem&);
+  bool ends_program;
+};
+
+// Looked up in this order, whole and exact: no blanks trimmed, no case folded.
+const ChatCommand kChatCommands[] = {
+    {u"/skip", player_next, false},   {u"/prev", player_previous, false},
+    {u"/pause", player_pause, false}, {u"/unpause", player_pause, false},  // the player toggles
+    {u"/play", player_play, false},   {u"/stop", player_stop, false},
+    {u"/exit", player_close, true},
+};
+
+}  // namespace
+
+Text StripHTML(const Text& text) {
+  Text work = text;
+  for (Text::size_type open = work.find(u'<'); open != Text::npos; open = work.find(u'<', open)) {
+    const Text::size_type close = work.find(u'>', open + 1);
+    // Without a '>' the '<' and the character after it go (only the '<' when it is last).
+    work.erase(open, close == Text::npos ? 2 : close - open + 1);
+  }
+  return work;
+}
+
+void interpret_chat_line(Platform& platform, const ProgramState& state, const Text& sender,
+                         const Text& message) {
+  platform.form.message_box(sender + u":" + message, kPlainBox, std::nullopt);
+  if (sender != state.form.master_operator) {
+    return;
+  }
+  const Text command = StripHTML(message);
+  for (const ChatCommand& known : kChatCommands) {
+    if (command == known.text) {
+      known.player_command(platform.windows);
+      if (known.ends_program) {
+        Hitit(platform, state);
+      }
+      return;
+    }
+  }
+}
+
+void Check4_Click(Platform& platform, ProgramState& state) {
+  if (state.form.Check4 != kChecked) {
+    return;
+  }
+  start_chat_intake(platform, state);
+  state.form.master_operator =
+      platform.form.input_box(u"Master operator of ccom?", u"Enter your SN");
+}
+
+}  // namespace tunelet
