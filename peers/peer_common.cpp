@@ -2,96 +2,52 @@
 
 #include <shellapi.h>
 
+#include <cstdio>
+
 namespace peers {
-namespace {
 
-std::wstring from_utf8(const std::string& bytes) {
-  const int needed = MultiByteToWideChar(CP_UTF8, 0, bytes.c_str(), -1, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(needed), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, bytes.c_str(), -1, &text[0], needed);
-  text.resize(text.size() - 1);
-  return text;
-}
-
-}  // namespace
-
-std::string to_utf8(const std::wstring& text) {
-  const int needed =
-      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(needed), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &bytes[0], needed, nullptr, nullptr);
-  bytes.resize(bytes.size() - 1);
-  return bytes;
-}
-
-std::vector<std::wstring> arguments() {
+std::wstring option(const wchar_t* name, const wchar_t* fallback) {
   int count = 0;
   LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> args;
-  for (int i = 1; i < count; ++i) {
-    args.emplace_back(words[i]);
-  }
-  LocalFree(words);
-  return args;
-}
-
-std::wstring option(const std::vector<std::wstring>& args, const wchar_t* name,
-                    const std::wstring& fallback) {
-  for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-    if (args[i] == name) {
-      return args[i + 1];
+  std::wstring value = fallback;
+  for (int i = 1; i + 1 < count; ++i) {
+    if (lstrcmpW(words[i], name) == 0) {
+      value = words[i + 1];
     }
   }
-  return fallback;
+  LocalFree(words);
+  return value;
 }
 
 void append_line(const std::wstring& path, const std::wstring& line) {
-  if (path.empty()) {
-    return;
-  }
-  if (FILE* file = _wfopen(path.c_str(), L"ab")) {
-    const std::string bytes = to_utf8(line) + "\n";
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
+  FILE* file = path.empty() ? nullptr : _wfopen(path.c_str(), L"ab");
+  if (file != nullptr) {
+    char bytes[8192];
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
+    std::fprintf(file, "%s\n", length > 0 ? bytes : "");
     std::fclose(file);
   }
 }
 
-std::vector<std::wstring> read_lines(const std::wstring& path) {
-  std::vector<std::wstring> lines;
-  FILE* file = _wfopen(path.c_str(), L"rb");
-  if (file == nullptr) {
-    return lines;
-  }
-  std::string line;
-  for (int c = std::fgetc(file);; c = std::fgetc(file)) {
-    if (c == EOF || c == '\n') {
-      if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-      }
-      if (!line.empty()) {
-        lines.push_back(from_utf8(line));
-      }
-      line.clear();
-      if (c == EOF) {
-        break;
-      }
-    } else {
-      line += static_cast<char>(c);
-    }
-  }
-  std::fclose(file);
-  return lines;
-}
-
-void register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
-                           int background) {
+void register_window_class(const wchar_t* name, WNDPROC procedure) {
   WNDCLASSW window_class{};
   window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
+  window_class.hInstance = GetModuleHandleW(nullptr);
   window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background));
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = name;
   RegisterClassW(&window_class);
+}
+
+HWND add_child(HWND parent, const wchar_t* window_class, DWORD style, DWORD extended_style, int id,
+               RECT place, const wchar_t* text) {
+  HWND child = CreateWindowExW(
+      extended_style, window_class, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+      place.right - place.left, place.bottom - place.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  return child;
 }
 
 int run_message_loop() {
@@ -100,7 +56,7 @@ int run_message_loop() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  return static_cast<int>(message.wParam);
+  return 0;
 }
 
 }  // namespace peers

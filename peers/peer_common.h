@@ -1,36 +1,38 @@
-// Small helpers shared by the stand-in programs.
+// What the stand-in player and chat room share, with the end-to-end suite
+// that drives them.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
-#include <vector>
 
 namespace peers {
 
-std::string to_utf8(const std::wstring& text);
+// Test hooks, sent as WM_COMMAND with a count of seconds as lParam: the
+// chat room stops answering for that long; the player moves to the next
+// song first.
+constexpr WPARAM kHang = 99;
+constexpr WPARAM kNextThenHang = 98;
 
-// The program's arguments after its own name.
-std::vector<std::wstring> arguments();
+// Child windows by identifier.
+constexpr int kPlayerStatus = 1;  // the player's state and the commands it received
+constexpr int kSenderBox = 4;     // the chat room's line from another participant: who,
+constexpr int kLineBox = 5;       // what,
+constexpr int kSayButton = 6;     // and the button that puts it into the transcript
 
-// The value after `name` in the arguments, or `fallback`.
-std::wstring option(const std::vector<std::wstring>& args, const wchar_t* name,
-                    const std::wstring& fallback);
+// The value after `name` among the program's arguments, or `fallback`.
+std::wstring option(const wchar_t* name, const wchar_t* fallback);
 
-// Appends a line to a UTF-8 file and flushes it at once; nothing when the
-// path is empty.
+// Appends a line to a UTF-8 text file; nothing when the path is empty.
 void append_line(const std::wstring& path, const std::wstring& line);
 
-// The lines of a UTF-8 text file.
-std::vector<std::wstring> read_lines(const std::wstring& path);
+// A window class with the arrow cursor on the dialog colour.
+void register_window_class(const wchar_t* name, WNDPROC procedure);
 
-// Registers a window class with the arrow cursor and this background brush
-// (a system colour index + 1, or 0 for none).
-void register_window_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
-                           int background);
+// A child window in the default GUI font.
+HWND add_child(HWND parent, const wchar_t* window_class, DWORD style, DWORD extended_style, int id,
+               RECT place, const wchar_t* text = L"");
 
-// Runs the message loop until WM_QUIT.
 int run_message_loop();
 
 }  // namespace peers

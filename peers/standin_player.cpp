@@ -1,167 +1,97 @@
 // A stand-in for the media player: a top-level window of class "Winamp v1.x"
-// titled '<n>. <entry> - Winamp', which answers the playlist queries and
-// obeys the playback commands as the real player does.
+// titled '<n>. <entry> - Winamp' that obeys the playback commands and answers
+// the playlist queries as the real player does, and shows what it received.
 //
-//   standin_player.exe [--playlist FILE] [--advance SECONDS] [--log FILE]
+//   standin_player.exe [--advance SECONDS]
 //
-// A playlist file holds one entry a line, 'Artist - Title|seconds'. With
-// --advance the player moves to the next entry every SECONDS seconds. Every
-// command received is shown in the window and appended to the log file. For
-// tests, a WM_COMMAND with identifier 98 and a count of seconds as lParam
-// moves to the next entry and then stops answering for that long, as a hung
-// player does.
+// With --advance the player moves to the next entry every SECONDS seconds.
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "peer_common.h"
+#include "player/player_link.h"
 
 namespace {
+
+using namespace tunelet;
 
 struct Entry {
   std::wstring name;
   int seconds;
 };
 
-enum class Playback { kPlaying, kPaused, kStopped };
+const Entry kPlaylist[] = {{L"Nightfall Radio - Slow Orbit", 225},
+                           {L"Zo\u00eb Vall\u00e9e - Caf\u00e9 Lumi\u00e8re", 3725},
+                           {L"Glass Harbour - Saturday Static", 59},
+                           {L"Mira Vale - Small Hours", 171}};
+constexpr int kEntries = sizeof kPlaylist / sizeof kPlaylist[0];
+int position = 0;
+const wchar_t* const kPlaying = L"playing";
+const wchar_t* const kPaused = L"paused";
+const wchar_t* const kStopped = L"stopped";
+const wchar_t* playback = kPlaying;
+std::wstring received;  // the commands, one a line
+HWND player = nullptr;
 
-struct Player {
-  HWND window = nullptr;
-  std::vector<Entry> playlist;
-  int position = 0;
-  Playback playback = Playback::kPlaying;
-  std::wstring log_path;
-  std::vector<std::wstring> received;
-};
-
-Player player;
-
-constexpr UINT_PTR kAdvanceTimer = 1;
-
-std::vector<Entry> built_in_playlist() {
-  return {{L"Artist One - Song One", 225},
-          {L"Artist Two - Song Two", 3725},
-          {L"Artist Three - Song Three", 59}};
-}
-
-std::vector<Entry> load_playlist(const std::wstring& path) {
-  std::vector<Entry> entries;
-  for (const std::wstring& line : peers::read_lines(path)) {
-    const std::size_t bar = line.rfind(L'|');
-    if (bar == std::wstring::npos) {
-      entries.push_back({line, 180});
-    } else {
-      entries.push_back({line.substr(0, bar), _wtoi(line.substr(bar + 1).c_str())});
-    }
-  }
-  return entries;
-}
-
-void show_title() {
-  const Entry& entry = player.playlist[static_cast<std::size_t>(player.position)];
-  const std::wstring title =
-      std::to_wstring(player.position + 1) + L". " + entry.name + L" - Winamp";
-  SetWindowTextW(player.window, title.c_str());
-  InvalidateRect(player.window, nullptr, TRUE);
+void show() {
+  const Entry& entry = kPlaylist[position];
+  SetWindowTextW(player,
+                 (std::to_wstring(position + 1) + L". " + entry.name + L" - Winamp").c_str());
+  SetDlgItemTextW(player, peers::kPlayerStatus,
+                  (std::wstring(playback) + L": " + entry.name + L"\r\n" + received).c_str());
 }
 
 void step(int by) {
-  const int count = static_cast<int>(player.playlist.size());
-  player.position = ((player.position + by) % count + count) % count;
-  player.playback = Playback::kPlaying;
-  show_title();
+  position = ((position + by) % kEntries + kEntries) % kEntries;
+  playback = kPlaying;
 }
-
-const wchar_t* command_name(WPARAM command) {
-  switch (command) {
-    case 40048:
-      return L"next";
-    case 40044:
-      return L"previous";
-    case 40045:
-      return L"play";
-    case 40046:
-      return L"pause";
-    case 40047:
-      return L"stop";
-    case 40001:
-      return L"close";
-    default:
-      return L"unknown";
-  }
-}
-
-constexpr WPARAM kNextThenHang = 98;
 
 void on_command(WPARAM command, LPARAM seconds) {
-  if (command == kNextThenHang) {
+  if (command == peers::kNextThenHang) {
     step(1);
+    show();
     Sleep(static_cast<DWORD>(seconds) * 1000);
     return;
   }
-  const std::wstring line = L"command " + std::to_wstring(command) + L" " + command_name(command);
-  player.received.push_back(line);
-  peers::append_line(player.log_path, line);
+  received += std::to_wstring(command) + L"\r\n";
   switch (command) {
-    case 40048:
+    case player_command::kNext:
       step(1);
       break;
-    case 40044:
+    case player_command::kPrevious:
       step(-1);
       break;
-    case 40045:
-      player.playback = Playback::kPlaying;
+    case player_command::kPlay:
+      playback = kPlaying;
       break;
-    case 40046:
-      if (player.playback != Playback::kStopped) {
-        player.playback =
-            player.playback == Playback::kPaused ? Playback::kPlaying : Playback::kPaused;
-      }
+    case player_command::kPause:  // toggles; a stopped player stays stopped
+      playback = playback == kPlaying ? kPaused : playback == kPaused ? kPlaying : kStopped;
       break;
-    case 40047:
-      player.playback = Playback::kStopped;
+    case player_command::kStop:
+      playback = kStopped;
       break;
-    case 40001:
-      DestroyWindow(player.window);
+    case player_command::kClose:
+      DestroyWindow(player);
       return;
-    default:
-      break;
   }
-  InvalidateRect(player.window, nullptr, TRUE);
+  show();
 }
 
-LRESULT on_query(WPARAM argument, LPARAM query) {
-  if (argument == 0 && query == 124) {
-    return static_cast<LRESULT>(player.playlist.size());
+LRESULT on_query(WPARAM argument, LPARAM number) {
+  const auto is = [&](PlayerQuery query) {
+    return argument == query.argument && number == query.number;
+  };
+  if (is(player_query::kPlaylistLength)) {
+    return kEntries;
   }
-  if (argument == 0 && query == 125) {
-    return player.position;
+  if (is(player_query::kPlaylistPosition)) {
+    return position;
   }
-  if (argument == 1 && query == 105) {
-    return player.playback == Playback::kStopped
-               ? -1
-               : player.playlist[static_cast<std::size_t>(player.position)].seconds;
+  if (is(player_query::kTrackLength)) {
+    return playback == kStopped ? -1 : kPlaylist[position].seconds;
   }
   return 0;
-}
-
-void on_paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(player.window, &paint);
-  SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  static const wchar_t* const kStates[] = {L"playing", L"paused", L"stopped"};
-  std::wstring text = L"Stand-in player: " +
-                      std::wstring(kStates[static_cast<int>(player.playback)]) + L"\n" +
-                      player.playlist[static_cast<std::size_t>(player.position)].name;
-  for (const std::wstring& line : player.received) {
-    text += L"\n" + line;
-  }
-  RECT client;
-  GetClientRect(player.window, &client);
-  InflateRect(&client, -6, -6);
-  DrawTextW(dc, text.c_str(), -1, &client, DT_LEFT | DT_NOPREFIX);
-  EndPaint(player.window, &paint);
 }
 
 LRESULT CALLBACK player_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -173,9 +103,7 @@ LRESULT CALLBACK player_procedure(HWND window, UINT message, WPARAM wparam, LPAR
       return on_query(wparam, lparam);
     case WM_TIMER:
       step(1);
-      return 0;
-    case WM_PAINT:
-      on_paint();
+      show();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -187,24 +115,16 @@ LRESULT CALLBACK player_procedure(HWND window, UINT message, WPARAM wparam, LPAR
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  const std::vector<std::wstring> args = peers::arguments();
-  const std::wstring playlist_path = peers::option(args, L"--playlist", L"");
-  player.playlist = playlist_path.empty() ? built_in_playlist() : load_playlist(playlist_path);
-  if (player.playlist.empty()) {
-    player.playlist = built_in_playlist();
-  }
-  player.log_path = peers::option(args, L"--log", L"");
-  const int advance_seconds = _wtoi(peers::option(args, L"--advance", L"0").c_str());
-
-  peers::register_window_class(instance, L"Winamp v1.x", player_procedure, COLOR_WINDOW + 1);
-
-  player.window = CreateWindowExW(0, L"Winamp v1.x", L"", WS_OVERLAPPEDWINDOW, 340, 0, 300, 200,
-                                  nullptr, nullptr, instance, nullptr);
-  show_title();
-  ShowWindow(player.window, SW_SHOWNOACTIVATE);
-  if (advance_seconds > 0) {
-    SetTimer(player.window, kAdvanceTimer, static_cast<UINT>(advance_seconds) * 1000, nullptr);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  peers::register_window_class(L"Winamp v1.x", player_procedure);
+  player = CreateWindowExW(0, L"Winamp v1.x", L"", WS_OVERLAPPEDWINDOW, 340, 0, 300, 200, nullptr,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
+  peers::add_child(player, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, peers::kPlayerStatus,
+                   {6, 6, 280, 160});
+  show();
+  ShowWindow(player, SW_SHOWNOACTIVATE);
+  if (const int seconds = _wtoi(peers::option(L"--advance", L"0").c_str())) {
+    SetTimer(player, 1, static_cast<UINT>(seconds) * 1000, nullptr);
   }
   return peers::run_message_loop();
 }

@@ -1,9 +1,10 @@
 #!/bin/bash
-# The demo: the stand-in player plays a short playlist, moving on every few
+# The demo: the stand-in player plays its short playlist, moving on every few
 # seconds; Tunelet, with a ready template, announces every song in the
 # stand-in chat room. The chat transcript is printed here as it grows, a
 # screenshot is saved as build/demo.png, and everything ends after a minute.
-# Runs on your display when DISPLAY is set, on a virtual one otherwise.
+# Runs on your display when DISPLAY is set, on a virtual one otherwise. Lines
+# of other participants can be typed into the chat room's lower box.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -19,17 +20,13 @@ settings='HKCU\Software\VB and VBA Program Settings\Tunelet\Main'
 wine reg add "$settings" /v String /d 'now playing:%s [%l] (track %z of %f, up %u)' /f >/dev/null 2>&1
 wine reg add "$settings" /v Enabled /d 1 /f >/dev/null 2>&1
 
-playlist="$WINEPREFIX/playlist.txt"
 transcript="$WINEPREFIX/transcript.txt"
-printf '%s\n' 'Nightfall Radio - Slow Orbit|225' 'Copper Lanterns - Paper Boats|198' \
-  'Glass Harbour - Saturday Static|3725' 'Mira Vale - Small Hours|171' >"$playlist"
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 # One Wine desktop holds the three windows, drawn with their title bars.
 desktop="explorer /desktop=TuneletDemo,820x560"
-wine $desktop "$build/standin_chat.exe" --transcript "$(windows_path "$transcript")" &
+wine $desktop "$build/standin_chat.exe" --transcript "$(winepath -w "$transcript")" &
 sleep 2
-wine $desktop "$build/standin_player.exe" --playlist "$(windows_path "$playlist")" --advance 12 &
+wine $desktop "$build/standin_player.exe" --advance 12 &
 sleep 1
 wine $desktop "$build/tunelet.exe" &
 

@@ -1,31 +1,31 @@
 #!/bin/bash
-# Builds everything and runs every test: the unit tests natively, again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then tunelet.exe end to end
-# under Wine against the stand-in player and chat room.
+# Builds everything and runs every test: the unit tests natively and again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then tunelet.exe end
+# to end under Wine against the stand-in player and chat room. Prints the
+# figures (size, start-up, latency, memory, idle CPU) on the way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/setup.sh
 
-echo "== unit tests"
-cmake --preset native >/dev/null
-cmake --build --preset native -j"$(nproc)"
-ctest --preset native
+for preset in native sanitize; do
+  echo "== unit tests ($preset)"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j"$(nproc)"
+  ctest --preset "$preset"
+done
 
-echo "== unit tests under the sanitizers"
-cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize -j"$(nproc)"
-ctest --preset sanitize
-
-echo "== figures: what the timers cost (benchmarks, optimised build)"
-cmake --preset bench >/dev/null
-cmake --build --preset bench -j"$(nproc)"
-build/bench/tests/unit/tunelet_bench --benchmark_min_time=0.2
-
-echo "== tunelet.exe and the stand-ins, 32-bit Windows"
+echo "== tunelet.exe, the stand-ins and the zip for Windows users"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j"$(nproc)"
+cpack --preset win32 >/dev/null
 echo "figure: tunelet.exe is $(stat -c %s build/win32/tunelet.exe) bytes"
+unzip -l build/tunelet-*-win32.zip | tail -n +4 | head -n -2
 
 echo "== end to end under Wine"
-tests/e2e/run.sh build/win32
+cmake --preset e2e >/dev/null
+cmake --build --preset e2e -j"$(nproc)"
+tests/e2e/run.sh
+
+echo "== figure: idle CPU under Wine"
+tools/idle_cpu.sh

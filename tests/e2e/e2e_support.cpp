@@ -1,223 +1,216 @@
 #include "e2e_support.h"
 
-#include <cstdio>
-#include <utility>
-
+#include "app/form_design.h"
 #include "peer_common.h"
+#include "player/player_link.h"
 
 namespace e2e {
 namespace {
 
 const wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Tunelet\\Main";
 
+std::wstring programs_folder() {
+  wchar_t folder[MAX_PATH] = L".";
+  GetEnvironmentVariableW(L"TUNELET_PROGRAMS", folder, MAX_PATH);
+  return folder;
+}
+
 }  // namespace
 
-Process::Process(const std::wstring& program, const std::wstring& arguments) {
-  std::wstring command_line = L"\"" + program + L"\" " + arguments;
+Process::Process(const wchar_t* program, const wchar_t* arguments) {
+  const std::wstring path = programs_folder() + L"\\" + program;
+  std::wstring command_line = L"\"" + path + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(program.c_str(), &command_line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      program_folder().c_str(), &startup, &info_)) {
-    std::printf("could not start %s\n", peers::to_utf8(program).c_str());
-    info_ = PROCESS_INFORMATION{};
-  }
+  CreateProcessW(path.c_str(), &command_line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                 programs_folder().c_str(), &startup, &info_);
 }
 
 Process::~Process() {
-  kill();
-}
-
-Process::Process(Process&& other) noexcept : info_(std::exchange(other.info_, {})) {}
-
-Process& Process::operator=(Process&& other) noexcept {
-  if (this != &other) {
-    kill();
-    info_ = std::exchange(other.info_, {});
-  }
-  return *this;
-}
-
-bool Process::running() const {
-  return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
-
-bool Process::wait_for_exit(DWORD timeout_ms) {
-  return info_.hProcess != nullptr &&
-         WaitForSingleObject(info_.hProcess, timeout_ms) == WAIT_OBJECT_0;
-}
-
-void Process::kill() {
-  if (info_.hProcess == nullptr) {
-    return;
-  }
   if (running()) {
     TerminateProcess(info_.hProcess, 1);
     WaitForSingleObject(info_.hProcess, 5000);
   }
   CloseHandle(info_.hProcess);
   CloseHandle(info_.hThread);
-  info_ = PROCESS_INFORMATION{};
 }
 
-std::wstring program_folder() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);
-  return folder.substr(0, folder.find_last_of(L"\\/"));
+bool Process::running() const {
+  return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-bool wait_until(const std::function<bool()>& condition, DWORD timeout_ms) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start >= timeout_ms) {
+bool Process::ends_within(DWORD milliseconds) const {
+  return WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
+}
+
+bool wait_until(const std::function<bool()>& condition, DWORD milliseconds) {
+  for (const DWORD start = GetTickCount(); !condition(); Sleep(50)) {
+    if (GetTickCount() - start >= milliseconds) {
       return false;
     }
-    Sleep(50);
   }
   return true;
 }
 
-HWND find_window_of(const wchar_t* window_class, DWORD process_id) {
-  for (HWND window = FindWindowExW(nullptr, nullptr, window_class, nullptr); window != nullptr;
-       window = FindWindowExW(nullptr, window, window_class, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == process_id && IsWindowVisible(window)) {
-      return window;
-    }
-  }
-  return nullptr;
-}
-
-HWND wait_for_window_of(const wchar_t* window_class, DWORD process_id, DWORD timeout_ms) {
+HWND window_of(const Process& process, const wchar_t* window_class, const wchar_t* title,
+               DWORD milliseconds) {
   HWND found = nullptr;
-  wait_until([&] { return (found = find_window_of(window_class, process_id)) != nullptr; },
-             timeout_ms);
+  wait_until(
+      [&] {
+        for (found = FindWindowExW(nullptr, nullptr, window_class, title); found != nullptr;
+             found = FindWindowExW(nullptr, found, window_class, title)) {
+          DWORD owner = 0;
+          GetWindowThreadProcessId(found, &owner);
+          if (owner == process.id() && IsWindowVisible(found)) {
+            return true;
+          }
+        }
+        return false;
+      },
+      milliseconds);
   return found;
 }
 
-HWND find_child(HWND parent, const wchar_t* window_class) {
-  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t found[256];
-    if (GetClassNameW(child, found, 256) > 0 && lstrcmpiW(found, window_class) == 0) {
-      return child;
-    }
-  }
-  return nullptr;
-}
-
-std::wstring window_text(HWND window) {
-  DWORD_PTR length = 0;
-  if (window == nullptr ||
-      !SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) {
-    return std::wstring();
-  }
-  std::wstring text(length + 1, L'\0');
+std::wstring text_of(HWND window) {
+  std::wstring text(1 << 16, L'\0');
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
                            SMTO_ABORTIFHUNG, 2000, &copied)) {
-    return std::wstring();
+    copied = 0;
   }
   text.resize(copied);
   return text;
 }
 
-std::vector<std::wstring> split_lines(const std::wstring& text) {
+std::vector<std::wstring> lines_of(HWND window) {
   std::vector<std::wstring> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(L"\r\n", start);
-    if (end == std::wstring::npos) {
-      end = text.size();
-    }
+  const std::wstring text = text_of(window);
+  for (std::size_t start = 0, end; (end = text.find(L"\r\n", start)) != std::wstring::npos;
+       start = end + 2) {
     lines.push_back(text.substr(start, end - start));
-    start = end + 2;
   }
   return lines;
 }
 
-void clear_settings() {
+void store_settings(const wchar_t* string, const wchar_t* enabled, const wchar_t* save_it) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-    for (const wchar_t* name : {L"String", L"Enabled", L"SaveIt"}) {
-      RegDeleteValueW(key, name);
+  RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                  nullptr);
+  const wchar_t* names[] = {L"String", L"Enabled", L"SaveIt"};
+  const wchar_t* values[] = {string, enabled, save_it};
+  for (int i = 0; i < 3; ++i) {
+    RegDeleteValueW(key, names[i]);
+    if (values[i] != nullptr) {
+      RegSetValueExW(key, names[i], 0, REG_SZ, reinterpret_cast<const BYTE*>(values[i]),
+                     static_cast<DWORD>((lstrlenW(values[i]) + 1) * sizeof(wchar_t)));
     }
-    RegCloseKey(key);
   }
-}
-
-void set_setting(const wchar_t* name, const std::wstring& value) {
-  HKEY key = nullptr;
-  RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                  nullptr);
-  RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(key);
 }
 
-void set_setting_dword(const wchar_t* name, DWORD value) {
-  HKEY key = nullptr;
-  RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                  nullptr);
-  RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-  RegCloseKey(key);
+void store_number(const wchar_t* name, DWORD value) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_DWORD, &value, sizeof value);
 }
 
-std::wstring setting(const wchar_t* name) {
-  wchar_t value[1024];
+std::wstring stored(const wchar_t* name) {
+  wchar_t value[1024] = L"";
   DWORD size = sizeof value;
-  DWORD type = 0;
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+  if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, value, &size) !=
+      ERROR_SUCCESS) {
     return L"(none)";
   }
-  const LONG result =
-      RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
-  RegCloseKey(key);
-  if (result != ERROR_SUCCESS || type != REG_SZ) {
-    return L"(none)";
-  }
-  return std::wstring(value, size / sizeof(wchar_t)).c_str();
+  return value;
 }
 
-void click_at(HWND window, int client_x, int client_y) {
-  POINT at{client_x, client_y};
+void click_at(HWND window, int x, int y, bool right) {
+  POINT at{x, y};
   ClientToScreen(window, &at);
   SetCursorPos(at.x, at.y);
   Sleep(50);
   INPUT clicks[2] = {};
   clicks[0].type = clicks[1].type = INPUT_MOUSE;
-  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  clicks[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   SendInput(2, clicks, sizeof(INPUT));
 }
 
-void press_key(WORD virtual_key) {
-  INPUT keys[2] = {};
-  keys[0].type = keys[1].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[1].ki.wVk = virtual_key;
-  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, keys, sizeof(INPUT));
+void click(HWND window, bool right) {
+  RECT client;
+  GetClientRect(window, &client);
+  click_at(window, client.right / 2, client.bottom / 2, right);
 }
 
-bool Test::check(bool condition, const char* what, int line) {
-  if (!condition) {
-    ++failures_;
-    std::printf("    line %d: failed: %s\n", line, what);
+void hold_keys(std::initializer_list<WORD> keys, DWORD milliseconds) {
+  std::vector<INPUT> down, up;
+  for (WORD key : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    down.push_back(input);
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    up.insert(up.begin(), input);
   }
-  return condition;
+  SendInput(static_cast<UINT>(down.size()), down.data(), sizeof(INPUT));
+  Sleep(milliseconds);
+  SendInput(static_cast<UINT>(up.size()), up.data(), sizeof(INPUT));
+  Sleep(50);
 }
 
-bool Test::check_equal(const std::wstring& actual, const std::wstring& expected, const char* what,
-                       int line) {
-  if (actual == expected) {
-    return true;
-  }
-  ++failures_;
-  std::printf("    line %d: %s\n      is:        \"%s\"\n      should be: \"%s\"\n", line, what,
-              peers::to_utf8(actual).c_str(), peers::to_utf8(expected).c_str());
-  return false;
+std::wstring box_text(HWND box) {
+  return text_of(GetDlgItem(box, 0xFFFF));  // a message box's static text
+}
+
+bool press(HWND box, int button) {
+  click(GetDlgItem(box, button));
+  return wait_until([&] { return !IsWindow(box); }, 5000);
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+bool Session::start_chat() {
+  chat = std::make_unique<Process>(L"standin_chat.exe");
+  return (chat_window = window_of(*chat, L"AIM_ChatWnd")) != nullptr;
+}
+
+bool Session::start_player() {
+  player = std::make_unique<Process>(L"standin_player.exe");
+  return (player_window = window_of(*player, L"Winamp v1.x")) != nullptr;
+}
+
+bool Session::start_tunelet() {
+  tunelet = std::make_unique<Process>(L"tunelet.exe");
+  return (form = window_of(*tunelet, tunelet::app::kFormClass)) != nullptr;
+}
+
+std::vector<std::wstring> Session::transcript() const {
+  return lines_of(FindWindowExW(chat_window, nullptr, L"WndAte32Class", nullptr));
+}
+
+bool Session::wait_for_lines(std::size_t count) const {
+  return wait_until([&] { return transcript().size() >= count; });
+}
+
+void Session::say(const wchar_t* sender, const wchar_t* line) const {
+  SetDlgItemTextW(chat_window, peers::kSenderBox, sender);
+  SetDlgItemTextW(chat_window, peers::kLineBox, line);
+  SendMessageW(GetDlgItem(chat_window, peers::kSayButton), BM_CLICK, 0, 0);
+}
+
+void Session::next_song() const {
+  PostMessageW(player_window, WM_COMMAND, tunelet::player_command::kNext, 0);
+}
+
+std::wstring Session::player_received() const {
+  const std::wstring status = text_of(GetDlgItem(player_window, peers::kPlayerStatus));
+  return status.substr(status.find(L"\r\n") + 2);
+}
+
+int Session::checked(int id) const {
+  DWORD_PTR value = 0;
+  SendMessageTimeoutW(control(id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &value);
+  return static_cast<int>(value);
 }
 
 }  // namespace e2e

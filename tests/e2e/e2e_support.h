@@ -1,82 +1,86 @@
-// What the end-to-end suite needs to drive real programs as a user would:
-// starting and ending them, finding their windows, reading their text, the
-// registry, and the mouse and keyboard.
+// Driving real programs as a user would: starting and ending them, finding
+// their windows and boxes, reading their text, the settings in the registry,
+// and real mouse and keyboard input.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace e2e {
 
-// A started program, ended when this goes out of scope.
+// tunelet.exe or a stand-in, started from the programs' folder and ended,
+// if still running, when this goes.
 class Process {
  public:
-  Process() = default;
-  Process(const std::wstring& program, const std::wstring& arguments);
+  explicit Process(const wchar_t* program, const wchar_t* arguments = L"");
   ~Process();
-  Process(Process&& other) noexcept;
-  Process& operator=(Process&& other) noexcept;
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
-
-  bool running() const;
   DWORD id() const { return info_.dwProcessId; }
-  // Waits for the program to end by itself; false when it did not in time.
-  bool wait_for_exit(DWORD timeout_ms);
-  void kill();
+  bool running() const;
+  bool ends_within(DWORD milliseconds) const;
 
  private:
   PROCESS_INFORMATION info_{};
 };
 
-// The folder of the suite's own program, where the programs under test are.
-std::wstring program_folder();
+// Polls every 50 ms; false when the time ran out.
+bool wait_until(const std::function<bool()>& condition, DWORD milliseconds = 10000);
 
-// Polls every 50 ms until the condition holds; false when the time ran out.
-bool wait_until(const std::function<bool()>& condition, DWORD timeout_ms);
+// A visible top-level window of this class (and title, when given) that
+// belongs to the process; waits for it, nullptr when none came.
+HWND window_of(const Process& process, const wchar_t* window_class, const wchar_t* title = nullptr,
+               DWORD milliseconds = 10000);
 
-// A visible top-level window of this class belonging to the process, or nullptr.
-HWND find_window_of(const wchar_t* window_class, DWORD process_id);
-HWND wait_for_window_of(const wchar_t* window_class, DWORD process_id, DWORD timeout_ms);
+// The window's text, asked for with WM_GETTEXT; empty when it does not answer.
+std::wstring text_of(HWND window);
+std::vector<std::wstring> lines_of(HWND window);  // lines ending with CR LF
 
-// The first child of the window with this class (case-insensitive), or nullptr.
-HWND find_child(HWND parent, const wchar_t* window_class);
+// The stored settings; nullptr leaves a value out.
+void store_settings(const wchar_t* string, const wchar_t* enabled, const wchar_t* save_it);
+void store_number(const wchar_t* key, DWORD value);
+std::wstring stored(const wchar_t* key);  // "(none)" when absent
 
-// A window's text, read with WM_GETTEXT; empty when it does not answer.
-std::wstring window_text(HWND window);
+// Real input: a click in the middle of a window or at a point of its client
+// area, and keys held down together for a while.
+void click(HWND window, bool right = false);
+void click_at(HWND window, int x, int y, bool right = false);
+void hold_keys(std::initializer_list<WORD> keys, DWORD milliseconds = 150);
 
-std::vector<std::wstring> split_lines(const std::wstring& text);
+// A message box's text, and its button pressed with the mouse; true when
+// the box went.
+std::wstring box_text(HWND box);
+bool press(HWND box, int button);
 
-// The program's settings in the registry.
-void clear_settings();
-void set_setting(const wchar_t* key, const std::wstring& value);
-void set_setting_dword(const wchar_t* key, DWORD value);
-// The value, or "(none)" when it does not exist.
-std::wstring setting(const wchar_t* key);
+}  // namespace e2e
 
-// Real input, as the user gives it.
-void click_at(HWND window, int client_x, int client_y);
-void press_key(WORD virtual_key);
+namespace e2e {
 
-// Checks within one test; a test passes when none failed.
-class Test {
- public:
-  explicit Test(const char* name) : name_(name) {}
-  bool check(bool condition, const char* what, int line);
-  bool check_equal(const std::wstring& actual, const std::wstring& expected, const char* what,
-                   int line);
-  bool passed() const { return failures_ == 0; }
-  const char* name() const { return name_; }
+// Tunelet beside the stand-in chat room and player, each started when asked
+// and ended with the session.
+struct Session {
+  std::unique_ptr<Process> chat, player, tunelet;
+  HWND chat_window = nullptr, player_window = nullptr, form = nullptr;
 
- private:
-  const char* name_;
-  int failures_ = 0;
+  bool start_chat();
+  bool start_player();
+  bool start_tunelet();
+  bool start_all() { return start_chat() && start_player() && start_tunelet(); }
+
+  std::vector<std::wstring> transcript() const;
+  bool wait_for_lines(std::size_t count) const;
+  // Another participant's line, put in through the chat room's own box.
+  void say(const wchar_t* sender, const wchar_t* line) const;
+  void next_song() const;
+  // The commands the player received, one a line.
+  std::wstring player_received() const;
+
+  HWND control(int id) const { return GetDlgItem(form, id); }
+  int checked(int id) const;
 };
-
-#define CHECK(test, condition) (test).check((condition), #condition, __LINE__)
-#define CHECK_EQ(test, actual, expected) (test).check_equal((actual), (expected), #actual, __LINE__)
 
 }  // namespace e2e
