@@ -29,6 +29,7 @@ struct Form1 {
   HMENU opts = nullptr;
   HMENU miniopts = nullptr;
   UINT taskbar_created = 0;  // broadcast when the notification area is made anew
+  HWND focus = nullptr;      // the control that had the focus when the window was left
 };
 
 Form1 form1;
@@ -256,6 +257,17 @@ void on_left_button_up(int x, int y) {
   }
 }
 
+// As in a dialog, the control that had the focus gets it back when the user
+// returns to the window; the first time, "Enabled" gets it.
+void on_activate(bool active) {
+  if (!active) {
+    HWND focused = GetFocus();
+    form1.focus = IsChild(form1.window, focused) ? focused : form1.focus;
+  } else if (!IsIconic(form1.window)) {
+    SetFocus(form1.focus != nullptr ? form1.focus : control(kCheck1));
+  }
+}
+
 LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
@@ -280,6 +292,9 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
       return 0;
     case WM_SIZE:
       Form_Resize(platform(), *form1.state);
+      return 0;
+    case WM_ACTIVATE:
+      on_activate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
     case kTrayIconMessage:
       TrayIcon_Event(platform(), static_cast<std::uint32_t>(lparam));
@@ -337,7 +352,6 @@ HWND create_main_window(HINSTANCE instance, win32::Win32Platform& system, Progra
   }
   ShowWindow(window, SW_SHOWNORMAL);  // always starts in the normal state
   UpdateWindow(window);
-  SetFocus(control(kCheck1));
   return window;
 }
 

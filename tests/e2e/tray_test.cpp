@@ -1,11 +1,8 @@
 // The notification icon as the user meets it. On a display without a
-// notification area Wine shows its own small window for one; our icon is a
-// child window there that takes real mouse clicks.
-#include <windows.h>
-
+// notification area Wine shows one of its own, a small window whose icons
+// are child windows that take real mouse clicks.
 #include <gtest/gtest.h>
 
-#include "app/form_design.h"
 #include "e2e_support.h"
 
 using namespace e2e;
@@ -31,16 +28,15 @@ bool window_is(HWND form, bool visible, bool minimised, bool icon) {
 TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   store_settings(L"%s", L"1", L"1");
   Session session;
-  ASSERT_TRUE(session.start_all());
   ASSERT_TRUE(session.wait_for_lines(1));
   HWND form = session.form;
   const auto minimise = [&] {
     PostMessageW(form, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     return window_is(form, false, true, true);
   };
-  const auto choose_from_tray_menu = [&](std::initializer_list<WORD> keys) {
+  const auto tray_menu = [&](std::initializer_list<WORD> keys) {
     click(tray_icon(), true);
-    ASSERT_NE(window_of(*session.tunelet, L"#32768"), nullptr);
+    ASSERT_NE(session.tunelet->window(L"#32768"), nullptr);
     for (WORD key : keys) {
       hold_keys({key}, 30);
     }
@@ -49,13 +45,11 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   ASSERT_TRUE(minimise());
   click(tray_icon());  // a left press restores
   EXPECT_TRUE(window_is(form, true, false, false));
-
   ASSERT_TRUE(minimise());  // three items: four steps down come back to the first, "Show Tunelet"
-  choose_from_tray_menu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
+  tray_menu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
   EXPECT_TRUE(window_is(form, true, false, false));
-
   ASSERT_TRUE(minimise());  // "Hide Tunelet Completely" in the tray changes nothing
-  choose_from_tray_menu({VK_DOWN, VK_DOWN, VK_RETURN});
+  tray_menu({VK_DOWN, VK_DOWN, VK_RETURN});
   Sleep(500);
   EXPECT_TRUE(window_is(form, false, true, true));
 
@@ -66,8 +60,7 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   EXPECT_FALSE(IsWindowVisible(form));
   hold_keys({VK_CONTROL, 'A'}, 100);  // shown as it was: minimised, with its icon
   EXPECT_TRUE(window_is(form, true, true, true));
-
-  choose_from_tray_menu({VK_DOWN, VK_DOWN, VK_RETURN});  // hidden again
+  tray_menu({VK_DOWN, VK_DOWN, VK_RETURN});  // hidden again
   EXPECT_TRUE(window_is(form, false, true, true));
   session.next_song();  // songs go on being posted
   EXPECT_TRUE(session.wait_for_lines(2));
@@ -79,12 +72,12 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   ClientToScreen(form, &at);
   SetCursorPos(at.x, at.y);
   SetCursorPos(at.x + 1, at.y);
-  EXPECT_EQ(window_of(*session.tunelet, L"#32768", nullptr, 1000), nullptr);
+  EXPECT_EQ(session.tunelet->window(L"#32768", nullptr, 1000), nullptr);
 
-  SendMessageW(GetDlgItem(form, tunelet::app::kText4), WM_SETTEXT, 0,
+  SendMessageW(session.control(tunelet::app::kText4), WM_SETTEXT, 0,
                reinterpret_cast<LPARAM>(L"%s!"));
   ASSERT_TRUE(minimise());  // "Close", the last item, saves and leaves no icon
-  choose_from_tray_menu({VK_UP, VK_RETURN});
+  tray_menu({VK_UP, VK_RETURN});
   EXPECT_TRUE(session.tunelet->ends_within(5000));
   EXPECT_EQ(stored(L"String"), L"%s!");
   EXPECT_EQ(tray_icon(), nullptr);
