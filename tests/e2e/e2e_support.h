@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -184,7 +185,7 @@ struct Session {
   // The commands the player received, one a line.
   std::wstring player_received() const {
     const std::wstring status = text_of(GetDlgItem(player_window, peers::kPlayerStatus));
-    return status.substr(status.find(L"\r\n") + 2);
+    return status.substr(std::min(status.find(L"\r\n") + 2, status.size()));
   }
 };
 

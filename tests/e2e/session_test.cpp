@@ -72,8 +72,8 @@ TEST(Session, EachSongIsPostedOnceWithEveryVariable) {
               GetTickCount() - started);
   wchar_t song[64], rest[64];
   int days, hours, minutes;
-  ASSERT_EQ(swscanf(session.transcript()[0].c_str(), L"%63[^|]|03:45|0|4|%dd, %dh, %dm|%63s", song,
-                    &days, &hours, &minutes, rest),
+  ASSERT_EQ(swscanf(session.transcript()[0].c_str(), L"%63l[^|]|03:45|0|4|%dd, %dh, %dm|%63ls",
+                    song, &days, &hours, &minutes, rest),
             5);
   EXPECT_STREQ(song, L"<b>TuneFan</b>: np: Nightfall Radio - Slow Orbit");
   EXPECT_TRUE(days >= 0 && hours < 24 && minutes < 60 && !wcschr(rest, L'%')) << rest;
