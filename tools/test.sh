@@ -27,5 +27,5 @@ cmake --preset e2e >/dev/null
 cmake --build --preset e2e -j"$(nproc)"
 tests/e2e/run.sh
 
-echo "== figure: idle CPU under Wine"
-tools/idle_cpu.sh
+echo "== figures: Tunelet idle under Wine"
+tools/figures.sh

@@ -9,7 +9,7 @@ using namespace e2e;
 using tunelet::app::kCheck4;
 
 TEST(ChatCommands, TheMasterOperatorDrivesThePlayer) {
-  store_settings(L"%s", L"1", L"1");
+  store_settings({L"%s", L"1", L"1"});
   Session session;
   session.say(L"Alice", L"/skip before CCOM");
   ASSERT_TRUE(session.wait_for_lines(2));
@@ -22,7 +22,7 @@ TEST(ChatCommands, TheMasterOperatorDrivesThePlayer) {
   const auto echo = [&] { return session.tunelet->window(L"#32770", L"Tunelet", 3000); };
   const auto echoed = [&](const std::wstring& text) {
     HWND box = echo();
-    return box != nullptr && box_text(box) == text && press(box, IDOK);
+    return box != nullptr && text_of(GetDlgItem(box, 0xFFFF)) == text && press(box, IDOK);
   };
 
   HWND prompt = set_ccom(BST_CHECKED);

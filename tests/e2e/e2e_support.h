@@ -18,26 +18,23 @@
 namespace e2e {
 
 inline bool wait_until(const std::function<bool()>& condition, DWORD milliseconds = 10000) {
-  for (const DWORD start = GetTickCount(); !condition(); Sleep(50)) {
-    if (GetTickCount() - start >= milliseconds) {
-      return false;
-    }
+  const DWORD start = GetTickCount();
+  while (!condition() && GetTickCount() - start < milliseconds) {
+    Sleep(50);
   }
-  return true;
+  return condition();
 }
 
-// tunelet.exe or a stand-in, from the programs' folder; ended, if it still
-// runs, when this goes.
+// tunelet.exe or a stand-in, from the programs' folder, ended with this.
 struct Process {
   PROCESS_INFORMATION info{};
   explicit Process(const wchar_t* program) {
     wchar_t folder[MAX_PATH] = L".";
     GetEnvironmentVariableW(L"TUNELET_PROGRAMS", folder, MAX_PATH);
-    std::wstring command_line = std::wstring(folder) + L"\\" + program;
+    std::wstring command = std::wstring(folder) + L"\\" + program;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    CreateProcessW(nullptr, &command_line[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
-                   &info);
+    CreateProcessW(nullptr, &command[0], nullptr, nullptr, 0, 0, nullptr, folder, &startup, &info);
   }
   ~Process() {
     TerminateProcess(info.hProcess, 1);
@@ -48,18 +45,16 @@ struct Process {
   bool ends_within(DWORD milliseconds) const {
     return WaitForSingleObject(info.hProcess, milliseconds) == WAIT_OBJECT_0;
   }
-  // A visible top-level window of the process with this class (and title,
-  // when given); waits for it.
+  // Its visible top-level window of this class (and title), once there.
   HWND window(const wchar_t* window_class, const wchar_t* title = nullptr,
               DWORD milliseconds = 10000) const {
     HWND found = nullptr;
     wait_until(
         [&] {
-          for (found = FindWindowExW(nullptr, nullptr, window_class, title); found != nullptr;
-               found = FindWindowExW(nullptr, found, window_class, title)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == info.dwProcessId && IsWindowVisible(found)) {
+          DWORD owner = 0;
+          for (found = nullptr; (found = FindWindowExW(nullptr, found, window_class, title));) {
+            if (GetWindowThreadProcessId(found, &owner) && owner == info.dwProcessId &&
+                IsWindowVisible(found)) {
               return true;
             }
           }
@@ -79,21 +74,15 @@ inline std::wstring text_of(HWND window) {
   return text.substr(0, copied);
 }
 
-inline std::wstring box_text(HWND box) {
-  return text_of(GetDlgItem(box, 0xFFFF));  // a message box's prompt
-}
-
 const wchar_t kSettings[] = L"Software\\VB and VBA Program Settings\\Tunelet\\Main";
 
-// The stored settings: values of text, nullptr for none.
-inline void store_settings(const wchar_t* string, const wchar_t* enabled, const wchar_t* save_it) {
-  const wchar_t* names[] = {L"String", L"Enabled", L"SaveIt"};
-  const wchar_t* values[] = {string, enabled, save_it};
-  for (int i = 0; i < 3; ++i) {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettings, names[i]);
-    if (values[i] != nullptr) {
-      RegSetKeyValueW(HKEY_CURRENT_USER, kSettings, names[i], REG_SZ, values[i],
-                      static_cast<DWORD>((lstrlenW(values[i]) + 1) * sizeof(wchar_t)));
+// The stored settings: String, Enabled and SaveIt as text, nullptr for none.
+inline void store_settings(std::initializer_list<const wchar_t*> values) {
+  const wchar_t* const* value = values.begin();
+  for (const wchar_t* name : {L"String", L"Enabled", L"SaveIt"}) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettings, name);
+    if (const wchar_t* text = *value++) {
+      RegSetKeyValueW(HKEY_CURRENT_USER, kSettings, name, REG_SZ, text, 2 * (lstrlenW(text) + 1));
     }
   }
 }
@@ -106,10 +95,10 @@ inline std::wstring stored(const wchar_t* name) {
 }
 
 // A real click at a point of the window's client area, by default its middle.
-inline void click(HWND window, bool right = false, int x = -1, int y = -1) {
+inline void click(HWND window, bool right = false, POINT at = {-1, -1}) {
   RECT client;
   GetClientRect(window, &client);
-  POINT at{x < 0 ? client.right / 2 : x, y < 0 ? client.bottom / 2 : y};
+  at = at.x < 0 ? POINT{client.right / 2, client.bottom / 2} : at;
   ClientToScreen(window, &at);
   SetCursorPos(at.x, at.y);
   Sleep(50);
@@ -120,7 +109,7 @@ inline void click(HWND window, bool right = false, int x = -1, int y = -1) {
   SendInput(2, clicks, sizeof(INPUT));
 }
 
-// The OK or Cancel button of a box, pressed; true when the box went.
+// A box's button pressed with the mouse; true when the box went.
 inline bool press(HWND box, int button) {
   click(GetDlgItem(box, button));
   return wait_until([&] { return !IsWindow(box); }, 5000);
@@ -128,15 +117,15 @@ inline bool press(HWND box, int button) {
 
 // Real keys, held down together for a while.
 inline void hold_keys(std::initializer_list<WORD> keys, DWORD milliseconds = 150) {
-  std::vector<INPUT> input(keys.size() * 2);
+  std::vector<INPUT> down(keys.size()), up(keys.size());
   for (std::size_t i = 0; i < keys.size(); ++i) {
-    input[i].type = input[input.size() - 1 - i].type = INPUT_KEYBOARD;
-    input[i].ki.wVk = input[input.size() - 1 - i].ki.wVk = keys.begin()[i];
-    input[input.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    down[i].type = up[i].type = INPUT_KEYBOARD;
+    down[i].ki.wVk = up[keys.size() - 1 - i].ki.wVk = keys.begin()[i];
+    up[i].ki.dwFlags = KEYEVENTF_KEYUP;
   }
-  SendInput(static_cast<UINT>(keys.size()), input.data(), sizeof(INPUT));
+  SendInput(static_cast<UINT>(keys.size()), down.data(), sizeof(INPUT));
   Sleep(milliseconds);
-  SendInput(static_cast<UINT>(keys.size()), &input[keys.size()], sizeof(INPUT));
+  SendInput(static_cast<UINT>(keys.size()), up.data(), sizeof(INPUT));
   Sleep(50);
 }
 
@@ -149,10 +138,6 @@ struct Session {
   std::unique_ptr<Process> tunelet = std::make_unique<Process>(L"tunelet.exe");
   HWND form = tunelet->window(tunelet::app::kFormClass);
 
-  void restart_tunelet() {
-    tunelet = std::make_unique<Process>(L"tunelet.exe");
-    form = tunelet->window(tunelet::app::kFormClass);
-  }
   HWND control(int id) const { return GetDlgItem(form, id); }
   int checked(int id) const {
     DWORD_PTR value = 0;
@@ -162,11 +147,10 @@ struct Session {
   // The chat room's lines, each ended with CR LF.
   std::vector<std::wstring> transcript() const {
     std::vector<std::wstring> lines;
-    const std::wstring text =
-        text_of(FindWindowExW(chat_window, nullptr, L"WndAte32Class", nullptr));
-    for (std::size_t start = 0, end; (end = text.find(L"\r\n", start)) != std::wstring::npos;
-         start = end + 2) {
-      lines.push_back(text.substr(start, end - start));
+    std::wstring text = text_of(FindWindowExW(chat_window, nullptr, L"WndAte32Class", nullptr));
+    for (std::size_t end; (end = text.find(L"\r\n")) != std::wstring::npos;
+         text.erase(0, end + 2)) {
+      lines.push_back(text.substr(0, end));
     }
     return lines;
   }
@@ -182,7 +166,7 @@ struct Session {
   void next_song() const {
     PostMessageW(player_window, WM_COMMAND, tunelet::player_command::kNext, 0);
   }
-  // The commands the player received, one a line.
+  // The commands the player received, one a line, after its state.
   std::wstring player_received() const {
     const std::wstring status = text_of(GetDlgItem(player_window, peers::kPlayerStatus));
     return status.substr(std::min(status.find(L"\r\n") + 2, status.size()));

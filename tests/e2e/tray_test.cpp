@@ -26,7 +26,7 @@ bool window_is(HWND form, bool visible, bool minimised, bool icon) {
 }  // namespace
 
 TEST(Tray, MinimiseRestoreHideAndCtrlA) {
-  store_settings(L"%s", L"1", L"1");
+  store_settings({L"%s", L"1", L"1"});
   Session session;
   ASSERT_TRUE(session.wait_for_lines(1));
   HWND form = session.form;

@@ -1,7 +1,7 @@
 #!/bin/bash
-# Figure: how much of one core Tunelet uses while nothing happens, measured
+# Figures, not tests: what Tunelet costs while nothing happens, measured
 # under Wine over 20 s beside the stand-in player and chat room, with
-# posting on and its hotkey poll running. Prints the figure; asserts nothing.
+# posting on and its hotkey poll running: CPU time and memory.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/win32"
@@ -22,3 +22,4 @@ sleep 20
 awk -v t="$(($(cpu_ticks "$tunelet") - tunelet_before))" \
   -v s="$(($(cpu_ticks "$server") - server_before))" -v hz="$(getconf CLK_TCK)" \
   'BEGIN { printf "figure: idle for 20 s, tunelet.exe used %.2f%% of one core (wineserver, for all three programs: %.2f%%)\n", 100 * t / hz / 20, 100 * s / hz / 20 }'
+awk '/^VmRSS|^RssAnon/ { printf "figure: tunelet.exe %s %s %s\n", $1, $2, $3 }' "/proc/$tunelet/status"

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+#include "shell/settings.h"
+#include "shell/tray.h"
+
+namespace tunelet {
+namespace {
+
+// Stored settings; what the start loads from them; the switches at the exit,
+// with the template edited to "new"; what the exit writes and tells.
+TEST(Settings, LoadAtStartSaveAtExit) {
+  const struct {
+    std::map<std::string, Text> stored;
+    Text loaded_template;
+    int loaded_check1, loaded_check2, exit_check1, exit_check2;
+    std::vector<std::string> written;
+    std::string failing = "";
+  } rows[] = {
+      // clang-format off
+      {{}, u"", 0, 0, 0, 0, {"SaveIt="}},
+      {{{"String", u"np %s"}, {"Enabled", u"yes"}, {"SaveIt", u"0"}}, u"np %s", 1, 1, 1, 1, {"String=new", "Enabled=1", "SaveIt=1"}},
+      {{{"String", u"old"}, {"SaveIt", u"1"}}, u"old", 0, 1, 1, kGrayed, {"SaveIt="}},
+      {{}, u"", 0, 0, 1, 1, {"String=new", "Enabled=1", "SaveIt=1", "The settings could not be saved."}, "String"},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE("row " + std::to_string(&row - rows + 1));
+    fake::FakePlatform fake;
+    fake.settings = row.stored;
+    fake.failing_setting = row.failing;
+    ProgramState state;
+    Form_Load(fake.platform, state);
+    EXPECT_EQ(state.form.Text4, row.loaded_template);
+    EXPECT_EQ(state.form.Check1 * 10 + state.form.Check2,
+              row.loaded_check1 * 10 + row.loaded_check2);
+    state.form.Text4 = u"new";
+    state.form.Check1 = row.exit_check1;
+    state.form.Check2 = row.exit_check2;
+    EXPECT_THROW(Hitit(fake.platform, state), fake::ProcessEnded);
+    std::vector<std::string> written;
+    for (const std::string& entry : fake.logged({"save Tunelet/Main/", "box 0 - "})) {
+      written.push_back(entry.substr(entry[0] == 's' ? 18 : 8));  // after those words
+    }
+    EXPECT_EQ(written, row.written);
+  }
+}
+
+using Event = std::function<void(fake::FakePlatform&, ProgramState&)>;
+
+Event user_sets(int window_state) {
+  return [=](fake::FakePlatform& fake, ProgramState& state) {
+    fake.state = window_state;
+    Form_Resize(fake.platform, state);
+  };
+}
+Event on_icon(std::uint32_t mouse_message) {
+  return [=](fake::FakePlatform& fake, ProgramState&) {
+    TrayIcon_Event(fake.platform, mouse_message);
+  };
+}
+Event keys(std::uint16_t control, std::uint16_t a) {
+  return [=](fake::FakePlatform& fake, ProgramState&) {
+    fake.keys = {{kControlKey, control}, {kAKey, a}};
+    TmrHotkey_Timer(fake.platform);
+  };
+}
+const Event kMinimise = user_sets(kMinimised), kCtrlA = keys(0x8000, 0x8000);
+const Event kHideCompletely = [](fake::FakePlatform& fake, ProgramState&) {
+  hidecomp_Click(fake.platform);
+};
+const Event kTaskbarCreated = [](fake::FakePlatform& fake, ProgramState& state) {
+  Taskbar_Created(fake.platform, state);
+};
+const Event kClose = [](fake::FakePlatform& fake, ProgramState& state) {
+  EXPECT_THROW(close_Click(fake.platform, state), fake::ProcessEnded);
+};
+const std::vector<Event> kShown = {}, kInTheTray = {kMinimise},
+                         kShownMinimised = {kMinimise, kCtrlA};
+
+// The record as minimising fills it: its size, the window, icon 1, the flags,
+// the callback message, the icon and the tip shown.
+const std::string kAdd = "icon add 88 81 1 7 32769 113 Tune Let";
+const std::string kDelete = "icon delete 88 81 1 7 32769 113 Tune Let";
+const std::string kDeleteUnfilled = "icon delete 0 0 0 0 0 0 ";
+
+// The moves the end-to-end session does not make: from a state, events,
+// then the window visible, its state, the icon present, the requests made.
+TEST(Tray, StatesAndMoves) {
+  const struct {
+    std::vector<Event> from, events;
+    bool visible;
+    int window_state;
+    bool icon;
+    std::vector<std::string> requests;
+  } rows[] = {
+      // clang-format off
+      {kShown, {kMinimise}, false, kMinimised, true, {"hide", kAdd}},
+      {kShown, {user_sets(kMaximised)}, true, kMaximised, false, {kDeleteUnfilled}},
+      {kShown, {kHideCompletely}, false, kNormal, false, {"hide"}},
+      {kShown, {kTaskbarCreated}, true, kNormal, false, {}},
+      {kShown, {kClose}, true, kNormal, false, {kDeleteUnfilled, "save Tunelet/Main/SaveIt=", "end"}},
+      {kInTheTray, {on_icon(wm::kMouseMove), on_icon(wm::kLButtonUp), on_icon(wm::kLButtonDoubleClick), on_icon(wm::kRButtonUp)}, false, kMinimised, true, {}},
+      {kInTheTray, {on_icon(wm::kRButtonDown)}, false, kMinimised, true, {"menu Miniopts"}},
+      {kInTheTray, {kClose}, false, kMinimised, false, {kDelete, "save Tunelet/Main/SaveIt=", "end"}},
+      {kInTheTray, {keys(1, 1)}, true, kMinimised, true, {"show"}},  // both pressed since the last poll
+      {kInTheTray, {keys(0x8000, 1)}, false, kMinimised, true, {}},
+      {kInTheTray, {kTaskbarCreated}, false, kMinimised, true, {kAdd}},
+      {kShownMinimised, {user_sets(kNormal)}, true, kNormal, false, {kDelete}},
+      {kShownMinimised, {on_icon(wm::kLButtonDown)}, true, kNormal, false, {"state 0", kDelete, "show"}},
+      {kShownMinimised, {[](fake::FakePlatform& fake, ProgramState& state) { Showamp_Click(fake.platform, state); }}, true, kNormal, false, {"show", kDelete, "state 0", kDelete}},
+      {{kHideCompletely}, {kCtrlA}, true, kNormal, false, {"show"}},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE("row " + std::to_string(&row - rows + 1));
+    fake::FakePlatform fake;
+    ProgramState state;
+    fake.on_resize = [&] { Form_Resize(fake.platform, state); };
+    for (const Event& event : row.from) {
+      event(fake, state);
+    }
+    fake.log.clear();
+    for (const Event& event : row.events) {
+      event(fake, state);
+    }
+    EXPECT_EQ(fake.visible, row.visible);
+    EXPECT_EQ(fake.state, row.window_state);
+    EXPECT_EQ(fake.icons.empty(), !row.icon);
+    EXPECT_EQ(fake.log, row.requests);
+  }
+}
+
+}  // namespace
+}  // namespace tunelet

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "fake_platform.h"
+#include "platform/tick_count.h"
+#include "status/duration_format.h"
+#include "status/status_composer.h"
+
+namespace tunelet {
+namespace {
+
+// Posting ticks, each after the title poll left a title box and a song: what
+// goes into the chat room's input box.
+TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
+  struct Tick {
+    Text title_box, song;
+    int check1 = kChecked;
+  };
+  const struct {
+    Text status_template;
+    std::vector<Tick> ticks;
+    std::vector<std::string> posted;
+    bool player = true;
+  } rows[] = {
+      // clang-format off
+      {u"%s|%t|%d|%l|%z|%f|%u|%S|%x|100%", {{u" S", u" S"}}, {"settext 4  S|12:34:56|06/12/2026|03:45|4|17|30d, 0h, 1m|%S|%x|100%"}},
+      {u"%s", {{u" B", u" A"}, {u" B", u" B"}}, {"settext 4  A"}},  // the song fills %s; the title box is what was posted
+      {u"%s", {{u"A", u"A"}, {u"B", u"B"}, {u"B", u"B"}, {u"A", u"A"}}, {"settext 4 A", "settext 4 B", "settext 4 A"}},
+      {u"%s", {{kNoTitleYet, u""}}, {}},
+      {u"%s", {{u"Opening song.WMA", u"x"}, {u".wma OPENING", u"x"}, {u"Opening song.mp3", u"y"}}, {"settext 4 y"}},
+      {u"%s", {{u" S", u" S", kGrayed}, {u" S", u" S", kUnchecked}, {u" S", u" S"}}, {"settext 4  S"}},
+      {u"[%s]", {{u"", u""}, {u" S", u" S"}, {u"", u""}}, {"settext 4 [ S]", "settext 4 []"}},
+      {u"%s at %t", {{u" 100%d %t", u" 100%d %t"}}, {"settext 4  100%d %t at 12:34:56"}},
+      {u"%z/%f [%l]", {{u" S", u" S"}}, {"settext 3 0/0 []"}, false},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE("row " + std::to_string(&row - rows + 1));
+    fake::FakePlatform fake;
+    if (row.player) {
+      add_player(fake, {u""}, 225, 4, 17);
+    }
+    add_chat_room(fake);
+    fake.milliseconds = 30ULL * 86400000 + 60000;  // past a 32-bit signed count
+    ProgramState state;
+    state.form.Text4 = row.status_template;
+    for (const Tick& tick : row.ticks) {
+      state.form.Text3 = tick.title_box;
+      state.current_song = tick.song;
+      state.form.Check1 = tick.check1;
+      Timer1_Timer(fake.platform, state);
+    }
+    EXPECT_EQ(fake.logged({"settext"}), row.posted);
+  }
+}
+
+TEST(FormatDuration, FourStylesAcrossThe32BitRangeAndNoOther) {
+  const struct {
+    std::int64_t milliseconds;
+    Text styles;  // 0 | 1 | 2 | 3 | 4
+  } rows[] = {
+      // clang-format off
+      {0, u"0d, 0h, 0m, 0 seconds, 0 milliseconds|0d, 0h, 0m, 0s|0:0:0:0:0|0d, 0h, 0m|"},
+      {999, u"0d, 0h, 0m, 0 seconds, 999 milliseconds|0d, 0h, 0m, 0s|0:0:0:0:999|0d, 0h, 0m|"},
+      {1000, u"0d, 0h, 0m, 1 seconds, 0 milliseconds|0d, 0h, 0m, 1s|0:0:0:1:0|0d, 0h, 0m|"},
+      {3599999, u"0d, 0h, 59m, 59 seconds, 999 milliseconds|0d, 0h, 59m, 59s|0:0:59:59:999|0d, 0h, 59m|"},
+      {86400000, u"1d, 0h, 0m, 0 seconds, 0 milliseconds|1d, 0h, 0m, 0s|1:0:0:0:0|1d, 0h, 0m|"},
+      {93784567, u"1d, 2h, 3m, 4 seconds, 567 milliseconds|1d, 2h, 3m, 4s|1:2:3:4:567|1d, 2h, 3m|"},
+      {2147483647, u"24d, 20h, 31m, 23 seconds, 647 milliseconds|24d, 20h, 31m, 23s|24:20:31:23:647|24d, 20h, 31m|"},
+      {-1, u"0d, 0h, 0m, 0 seconds, -1 milliseconds|0d, 0h, 0m, 0s|0:0:0:0:-1|0d, 0h, 0m|"},
+      {-1000, u"0d, 0h, 0m, -1 seconds, 0 milliseconds|0d, 0h, 0m, -1s|0:0:0:-1:0|0d, 0h, 0m|"},
+      {-90061001, u"-1d, -25h, -1501m, -1 seconds, -1 milliseconds|-1d, -25h, -1501m, -1s|-1:-25:-1501:-1:-1|-1d, -25h, -1501m|"},
+      {-2147483648LL, u"-24d, -596h, -35791m, -23 seconds, -648 milliseconds|-24d, -596h, -35791m, -23s|-24:-596:-35791:-23:-648|-24d, -596h, -35791m|"},
+      {4294967296LL, u"49d, 17h, 2m, 47 seconds, 296 milliseconds|49d, 17h, 2m, 47s|49:17:2:47:296|49d, 17h, 2m|"},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    Text styles;
+    for (int style : {0, 1, 2, 3, 4, -1, std::numeric_limits<int>::min()}) {
+      styles += format_duration(row.milliseconds, style) + (style >= 0 && style < 4 ? u"|" : u"");
+    }
+    EXPECT_EQ(styles, row.styles) << row.milliseconds;
+  }
+}
+
+TEST(FormatTrackLength, MinutesAndSecondsWithTwoDigitsEmptyWhenUnknown) {
+  const struct {
+    std::int32_t seconds;
+    Text text;
+  } rows[] = {{0, u"00:00"},    {59, u"00:59"},    {60, u"01:00"}, {3599, u"59:59"},
+              {3725, u"62:05"}, {6000, u"100:00"}, {-1, u""},      {-61, u""}};
+  for (const auto& row : rows) {
+    fake::FakePlatform fake;
+    add_player(fake, {u""}, row.seconds);
+    EXPECT_EQ(format_track_length(fake.platform), row.text) << row.seconds;
+  }
+}
+
+// Windows XP's 32-bit millisecond count, widened by the wraps seen.
+TEST(WidenTickCount, CountsAWrapWhenTheCountGoesDown) {
+  constexpr std::uint64_t k2To32 = 1ULL << 32;
+  const struct {
+    std::uint32_t previous, current;
+    std::uint64_t wraps, wraps_after, milliseconds;
+  } rows[] = {
+      // clang-format off
+      {0, 1000, 0, 0, 1000},
+      {4294967000U, 4294967295U, 0, 0, k2To32 - 1},
+      {4294967295U, 5, 0, 1, k2To32 + 5},  // across a wrap
+      {10, 10, 3, 3, 3 * k2To32 + 10},
+      {2147483648U, 2147483647U, 1, 2, 2 * k2To32 + 2147483647U},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    const WideTickCount wide = widen_tick_count(row.previous, row.current, row.wraps);
+    EXPECT_EQ(wide.milliseconds, row.milliseconds) << row.current;
+    EXPECT_EQ(wide.wraps, row.wraps_after) << row.current;
+  }
+}
+
+}  // namespace
+}  // namespace tunelet
