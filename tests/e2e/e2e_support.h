@@ -18,9 +18,10 @@
 namespace e2e {
 
 inline bool wait_until(const std::function<bool()>& condition, DWORD milliseconds = 10000) {
-  const DWORD start = GetTickCount();
-  while (!condition() && GetTickCount() - start < milliseconds) {
-    Sleep(50);
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(50)) {
+    if (condition()) {
+      return true;
+    }
   }
   return condition();
 }
@@ -39,8 +40,6 @@ struct Process {
   ~Process() {
     TerminateProcess(info.hProcess, 1);
     WaitForSingleObject(info.hProcess, 5000);
-    CloseHandle(info.hProcess);
-    CloseHandle(info.hThread);
   }
   bool ends_within(DWORD milliseconds) const {
     return WaitForSingleObject(info.hProcess, milliseconds) == WAIT_OBJECT_0;
@@ -94,7 +93,8 @@ inline std::wstring stored(const wchar_t* name) {
   return value;
 }
 
-// A real click at a point of the window's client area, by default its middle.
+// Real input: a click at a point of a window (by default its middle), and
+// keys held down together for a while.
 inline void click(HWND window, bool right = false, POINT at = {-1, -1}) {
   RECT client;
   GetClientRect(window, &client);
@@ -102,31 +102,27 @@ inline void click(HWND window, bool right = false, POINT at = {-1, -1}) {
   ClientToScreen(window, &at);
   SetCursorPos(at.x, at.y);
   Sleep(50);
-  INPUT clicks[2] = {};
-  clicks[0].type = clicks[1].type = INPUT_MOUSE;
-  clicks[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-  clicks[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-  SendInput(2, clicks, sizeof(INPUT));
+  INPUT input[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
+  input[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+inline void hold_keys(std::initializer_list<WORD> keys, DWORD milliseconds = 30) {
+  std::vector<INPUT> input(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    input[i].ki.wVk = input[input.size() - 1 - i].ki.wVk = keys.begin()[i];
+    input[keys.size() + i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(static_cast<UINT>(keys.size()), input.data(), sizeof(INPUT));
+  Sleep(milliseconds);
+  SendInput(static_cast<UINT>(keys.size()), &input[keys.size()], sizeof(INPUT));
+  Sleep(50);
 }
 
 // A box's button pressed with the mouse; true when the box went.
 inline bool press(HWND box, int button) {
   click(GetDlgItem(box, button));
   return wait_until([&] { return !IsWindow(box); }, 5000);
-}
-
-// Real keys, held down together for a while.
-inline void hold_keys(std::initializer_list<WORD> keys, DWORD milliseconds = 150) {
-  std::vector<INPUT> down(keys.size()), up(keys.size());
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    down[i].type = up[i].type = INPUT_KEYBOARD;
-    down[i].ki.wVk = up[keys.size() - 1 - i].ki.wVk = keys.begin()[i];
-    up[i].ki.dwFlags = KEYEVENTF_KEYUP;
-  }
-  SendInput(static_cast<UINT>(keys.size()), down.data(), sizeof(INPUT));
-  Sleep(milliseconds);
-  SendInput(static_cast<UINT>(keys.size()), up.data(), sizeof(INPUT));
-  Sleep(50);
 }
 
 // Tunelet beside the stand-in chat room and player, started in that order.

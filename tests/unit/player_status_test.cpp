@@ -4,11 +4,78 @@
 
 #include "fake_platform.h"
 #include "platform/tick_count.h"
+#include "player/title_reader.h"
 #include "status/duration_format.h"
 #include "status/status_composer.h"
 
 namespace tunelet {
 namespace {
+
+// The player's documented protocol: commands posted as WM_COMMAND (273),
+// queries sent as WM_USER (1024) with their argument and number; nothing at
+// all without a player window.
+TEST(PlayerLink, SpeaksThePlayersProtocol) {
+  const struct {
+    void (*command)(WindowSystem&);
+    std::int32_t (*query)(WindowSystem&);
+    const char* message;
+    std::int32_t answer;
+  } rows[] = {
+      // clang-format off
+      {player_next, nullptr, "post 1 273 40048 0", 0}, {player_previous, nullptr, "post 1 273 40044 0", 0},
+      {player_play, nullptr, "post 1 273 40045 0", 0}, {player_pause, nullptr, "post 1 273 40046 0", 0},
+      {player_stop, nullptr, "post 1 273 40047 0", 0}, {player_close, nullptr, "post 1 273 40001 0", 0},
+      {nullptr, player_track_length, "send 1 1024 1 105", 225},
+      {nullptr, player_playlist_position, "send 1 1024 0 125", 0},  // as the player counts: no 1 added
+      {nullptr, player_playlist_length, "send 1 1024 0 124", 17},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    fake::FakePlatform fake, no_player;
+    add_player(fake, {u""}, 225, 0, 17);
+    EXPECT_EQ(row.command ? (row.command(fake), 0) : row.query(fake), row.answer);
+    EXPECT_EQ(fake.log, std::vector<std::string>{row.message});
+    EXPECT_EQ(row.command ? (row.command(no_player), 0) : row.query(no_player), 0);
+    EXPECT_EQ(no_player.log.size(), 0u) << row.message;
+  }
+}
+
+// One tick of the title poll: the player's title as its successive reads
+// give it (none: no player), then the song and the title box.
+TEST(TitlePoll, PublishesTheSongWhenTwoReadsAgree) {
+  const struct {
+    int check1;
+    std::deque<Text> reads;
+    Text song, title_box;
+  } rows[] = {
+      // clang-format off
+      {kChecked, {u"12. Artist - Title - Winamp"}, u" Artist - Title", u" Artist - Title"},
+      {kChecked, {u"1. Track 1. Remix - Winamp"}, u" Track 1. Remix", u" Track 1. Remix"},
+      {kChecked, {u"NoBlankAtAll"}, u"", u""},
+      {kChecked, {u" Leading blank - Winamp"}, u" Leading blank", u" Leading blank"},
+      {kChecked, {u"5. A - winamp - Winamp"}, u" A - winamp", u" A - winamp"},
+      {kChecked, {u"1. A - Winamp", u"2. B - Winamp"}, u" A", u"old"},  // changed before the second read
+      {kChecked, {u"1. A - Winamp", u"1. A - Winamp", u"2. B - Winamp"}, u" A", u" B"},
+      {kChecked, {}, u"", u""},
+      {kUnchecked, {u"1. A - Winamp"}, u"before", u"old"},
+      {kGrayed, {u"1. A - Winamp"}, u"before", u"old"},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE("row " + std::to_string(&row - rows + 1));
+    fake::FakePlatform fake;
+    if (!row.reads.empty()) {
+      add_player(fake, row.reads);
+    }
+    ProgramState state;
+    state.form.Check1 = row.check1;
+    state.form.Text3 = u"old";
+    state.current_song = u"before";
+    Timer2_Timer(fake, state);
+    EXPECT_EQ(state.current_song, row.song);
+    EXPECT_EQ(state.form.Text3, row.title_box);
+  }
+}
 
 // Posting ticks, each after the title poll left a title box and a song: what
 // goes into the chat room's input box.
@@ -21,6 +88,7 @@ TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
     Text status_template;
     std::vector<Tick> ticks;
     std::vector<std::string> posted;
+    std::int32_t track_length = 225;
     bool player = true;
   } rows[] = {
       // clang-format off
@@ -32,14 +100,18 @@ TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
       {u"%s", {{u" S", u" S", kGrayed}, {u" S", u" S", kUnchecked}, {u" S", u" S"}}, {"settext 4  S"}},
       {u"[%s]", {{u"", u""}, {u" S", u" S"}, {u"", u""}}, {"settext 4 [ S]", "settext 4 []"}},
       {u"%s at %t", {{u" 100%d %t", u" 100%d %t"}}, {"settext 4  100%d %t at 12:34:56"}},
-      {u"%z/%f [%l]", {{u" S", u" S"}}, {"settext 3 0/0 []"}, false},
+      {u"[%l]", {{u" S", u" S"}}, {"settext 4 [59:59]"}, 3599},
+      {u"[%l]", {{u" S", u" S"}}, {"settext 4 [100:00]"}, 6000},
+      {u"[%l]", {{u" S", u" S"}}, {"settext 4 [00:00]"}, 0},
+      {u"[%l]", {{u" S", u" S"}}, {"settext 4 []"}, -61},  // no length known
+      {u"%z/%f [%l]", {{u" S", u" S"}}, {"settext 3 0/0 []"}, 0, false},
       // clang-format on
   };
   for (const auto& row : rows) {
     SCOPED_TRACE("row " + std::to_string(&row - rows + 1));
     fake::FakePlatform fake;
     if (row.player) {
-      add_player(fake, {u""}, 225, 4, 17);
+      add_player(fake, {u""}, row.track_length, 4, 17);
     }
     add_chat_room(fake);
     fake.milliseconds = 30ULL * 86400000 + 60000;  // past a 32-bit signed count
@@ -81,19 +153,6 @@ TEST(FormatDuration, FourStylesAcrossThe32BitRangeAndNoOther) {
       styles += format_duration(row.milliseconds, style) + (style >= 0 && style < 4 ? u"|" : u"");
     }
     EXPECT_EQ(styles, row.styles) << row.milliseconds;
-  }
-}
-
-TEST(FormatTrackLength, MinutesAndSecondsWithTwoDigitsEmptyWhenUnknown) {
-  const struct {
-    std::int32_t seconds;
-    Text text;
-  } rows[] = {{0, u"00:00"},    {59, u"00:59"},    {60, u"01:00"}, {3599, u"59:59"},
-              {3725, u"62:05"}, {6000, u"100:00"}, {-1, u""},      {-61, u""}};
-  for (const auto& row : rows) {
-    fake::FakePlatform fake;
-    add_player(fake, {u""}, row.seconds);
-    EXPECT_EQ(format_track_length(fake.platform), row.text) << row.seconds;
   }
 }
 
