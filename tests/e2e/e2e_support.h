@@ -44,25 +44,17 @@ struct Process {
   bool ends_within(DWORD milliseconds) const {
     return WaitForSingleObject(info.hProcess, milliseconds) == WAIT_OBJECT_0;
   }
-  // Its visible top-level window of this class (and title), once there.
-  HWND window(const wchar_t* window_class, const wchar_t* title = nullptr,
-              DWORD milliseconds = 10000) const {
-    HWND found = nullptr;
-    wait_until(
-        [&] {
-          DWORD owner = 0;
-          for (found = nullptr; (found = FindWindowExW(nullptr, found, window_class, title));) {
-            if (GetWindowThreadProcessId(found, &owner) && owner == info.dwProcessId &&
-                IsWindowVisible(found)) {
-              return true;
-            }
-          }
-          return false;
-        },
-        milliseconds);
-    return found;
-  }
 };
+
+// The visible top-level window of this class (and title), once there. Each
+// session's programs are the only ones of their kind.
+inline HWND find(const wchar_t* window_class, const wchar_t* title = nullptr,
+                 DWORD milliseconds = 10000) {
+  HWND found = nullptr;
+  wait_until([&] { return IsWindowVisible(found = FindWindowW(window_class, title)); },
+             milliseconds);
+  return found;
+}
 
 // The window's text, asked for with WM_GETTEXT; empty when it does not answer.
 inline std::wstring text_of(HWND window) {
@@ -128,11 +120,16 @@ inline bool press(HWND box, int button) {
 // Tunelet beside the stand-in chat room and player, started in that order.
 struct Session {
   Process chat{L"standin_chat.exe"};
-  HWND chat_window = chat.window(L"AIM_ChatWnd");
+  HWND chat_window = find(L"AIM_ChatWnd");
   Process player{L"standin_player.exe"};
-  HWND player_window = player.window(L"Winamp v1.x");
-  std::unique_ptr<Process> tunelet = std::make_unique<Process>(L"tunelet.exe");
-  HWND form = tunelet->window(tunelet::app::kFormClass);
+  HWND player_window = find(L"Winamp v1.x");
+  std::unique_ptr<Process> tunelet;
+  HWND form = start_tunelet();
+
+  HWND start_tunelet() {
+    tunelet = std::make_unique<Process>(L"tunelet.exe");
+    return form = find(tunelet::app::kFormClass);
+  }
 
   HWND control(int id) const { return GetDlgItem(form, id); }
   int checked(int id) const {

@@ -91,17 +91,6 @@ TEST(InterpretChatLine, EchoesEveryLineAndObeysOnlyTheMasterOperator) {
   }
 }
 
-TEST(Check4Click, OnlyCheckingAsksAndTheAnswerIsTakenAsTyped) {
-  for (int value : {kChecked, kUnchecked, kGrayed}) {
-    fake::FakePlatform fake;
-    fake.typed = u" Boss ";
-    ProgramState state;
-    state.form.Check4 = value;
-    Check4_Click(fake.platform, state);
-    EXPECT_EQ(state.form.master_operator, value == kChecked ? u" Boss " : u"") << value;
-  }
-}
-
 // "CCOM" is checked while the transcript reads as its first text; each later
 // text is one tick's read, and one more tick reads the last again.
 TEST(ChatIntake, HandsEachNewChatLineOverOnceInOrder) {
@@ -131,26 +120,6 @@ TEST(ChatIntake, HandsEachNewChatLineOverOnceInOrder) {
     }
     EXPECT_EQ(fake.logged({"box"}), row.handed) << fake::narrow(row.transcript.back());
   }
-}
-
-// Timers tick while a box is open: lines that come meanwhile follow after
-// it, one box at a time.
-TEST(ChatIntake, ReadsNothingWhileABoxIsOpen) {
-  fake::FakePlatform fake;
-  fake.windows[add_chat_room(fake) + 1].titles = {u"", u"<b>A</b>: 1\r\n",
-                                                  u"<b>A</b>: 1\r\n<b>A</b>: 2\r\n"};
-  ProgramState state;
-  state.form.Check4 = kChecked;
-  start_chat_intake(fake.platform, state);
-  fake.during_box = [&] {
-    fake.note("tick");
-    read_chat_room(fake.platform, state);
-    fake.note("tock");
-  };
-  read_chat_room(fake.platform, state);
-  read_chat_room(fake.platform, state);
-  EXPECT_EQ(fake.log, (std::vector<std::string>{"box 0 - A:1", "tick", "tock", "box 0 - A:2",
-                                                "tick", "tock"}));
 }
 
 }  // namespace
