@@ -352,6 +352,7 @@ HWND create_main_window(HINSTANCE instance, win32::Win32Platform& system, Progra
   }
   ShowWindow(window, SW_SHOWNORMAL);  // always starts in the normal state
   UpdateWindow(window);
+  SetFocus(control(kCheck1));  // also when the window could not come to the foreground
   return window;
 }
 
