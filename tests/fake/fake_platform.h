@@ -50,7 +50,6 @@ class FakePlatform final : public WindowSystem,
   bool visible = true;
   int state = kNormal;
   std::function<void()> on_resize;  // the resize handler
-  Text typed;                       // into the input box; empty: Cancel
 
   template <typename... Parts>
   void note(const Parts&... parts) {
@@ -140,7 +139,7 @@ class FakePlatform final : public WindowSystem,
     note("box", style, title ? narrow(*title) : "-", narrow(prompt));
   }
   Text input_box(const Text& prompt, const Text& title) override {
-    return note("input", narrow(title), narrow(prompt)), typed;
+    return note("input", narrow(title), narrow(prompt)), Text();
   }
   bool modal_open() override { return false; }
   void show_window() override { note("show"), visible = true; }

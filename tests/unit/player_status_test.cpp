@@ -52,7 +52,6 @@ TEST(TitlePoll, PublishesTheSongWhenTwoReadsAgree) {
       {kChecked, {u"12. Artist - Title - Winamp"}, u" Artist - Title", u" Artist - Title"},
       {kChecked, {u"1. Track 1. Remix - Winamp"}, u" Track 1. Remix", u" Track 1. Remix"},
       {kChecked, {u"NoBlankAtAll"}, u"", u""},
-      {kChecked, {u" Leading blank - Winamp"}, u" Leading blank", u" Leading blank"},
       {kChecked, {u"5. A - winamp - Winamp"}, u" A - winamp", u" A - winamp"},
       {kChecked, {u"1. A - Winamp", u"2. B - Winamp"}, u" A", u"old"},  // changed before the second read
       {kChecked, {u"1. A - Winamp", u"1. A - Winamp", u"2. B - Winamp"}, u" A", u" B"},
@@ -102,7 +101,6 @@ TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
       {u"%s at %t", {{u" 100%d %t", u" 100%d %t"}}, {"settext 4  100%d %t at 12:34:56"}},
       {u"[%l]", {{u" S", u" S"}}, {"settext 4 [59:59]"}, 3599},
       {u"[%l]", {{u" S", u" S"}}, {"settext 4 [100:00]"}, 6000},
-      {u"[%l]", {{u" S", u" S"}}, {"settext 4 [00:00]"}, 0},
       {u"[%l]", {{u" S", u" S"}}, {"settext 4 []"}, -61},  // no length known
       {u"%z/%f [%l]", {{u" S", u" S"}}, {"settext 3 0/0 []"}, 0, false},
       // clang-format on
@@ -134,14 +132,11 @@ TEST(FormatDuration, FourStylesAcrossThe32BitRangeAndNoOther) {
   } rows[] = {
       // clang-format off
       {0, u"0d, 0h, 0m, 0 seconds, 0 milliseconds|0d, 0h, 0m, 0s|0:0:0:0:0|0d, 0h, 0m|"},
-      {999, u"0d, 0h, 0m, 0 seconds, 999 milliseconds|0d, 0h, 0m, 0s|0:0:0:0:999|0d, 0h, 0m|"},
       {1000, u"0d, 0h, 0m, 1 seconds, 0 milliseconds|0d, 0h, 0m, 1s|0:0:0:1:0|0d, 0h, 0m|"},
-      {3599999, u"0d, 0h, 59m, 59 seconds, 999 milliseconds|0d, 0h, 59m, 59s|0:0:59:59:999|0d, 0h, 59m|"},
       {86400000, u"1d, 0h, 0m, 0 seconds, 0 milliseconds|1d, 0h, 0m, 0s|1:0:0:0:0|1d, 0h, 0m|"},
       {93784567, u"1d, 2h, 3m, 4 seconds, 567 milliseconds|1d, 2h, 3m, 4s|1:2:3:4:567|1d, 2h, 3m|"},
       {2147483647, u"24d, 20h, 31m, 23 seconds, 647 milliseconds|24d, 20h, 31m, 23s|24:20:31:23:647|24d, 20h, 31m|"},
       {-1, u"0d, 0h, 0m, 0 seconds, -1 milliseconds|0d, 0h, 0m, 0s|0:0:0:0:-1|0d, 0h, 0m|"},
-      {-1000, u"0d, 0h, 0m, -1 seconds, 0 milliseconds|0d, 0h, 0m, -1s|0:0:0:-1:0|0d, 0h, 0m|"},
       {-90061001, u"-1d, -25h, -1501m, -1 seconds, -1 milliseconds|-1d, -25h, -1501m, -1s|-1:-25:-1501:-1:-1|-1d, -25h, -1501m|"},
       {-2147483648LL, u"-24d, -596h, -35791m, -23 seconds, -648 milliseconds|-24d, -596h, -35791m, -23s|-24:-596:-35791:-23:-648|-24d, -596h, -35791m|"},
       {4294967296LL, u"49d, 17h, 2m, 47 seconds, 296 milliseconds|49d, 17h, 2m, 47s|49:17:2:47:296|49d, 17h, 2m|"},

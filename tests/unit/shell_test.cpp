@@ -18,7 +18,6 @@ TEST(Settings, LoadAtStartSaveAtExit) {
     std::string failing = "";
   } rows[] = {
       // clang-format off
-      {{}, u"", 0, 0, 0, 0, {"SaveIt="}},
       {{{"String", u"np %s"}, {"Enabled", u"yes"}, {"SaveIt", u"0"}}, u"np %s", 1, 1, 1, 1, {"String=new", "Enabled=1", "SaveIt=1"}},
       {{{"String", u"old"}, {"SaveIt", u"1"}}, u"old", 0, 1, 1, kGrayed, {"SaveIt="}},
       {{}, u"", 0, 0, 1, 1, {"String=new", "Enabled=1", "SaveIt=1", "The settings could not be saved."}, "String"},
