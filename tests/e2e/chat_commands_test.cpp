@@ -13,6 +13,30 @@
 using namespace e2e;
 using tunelet::app::kCheck4;
 
+// Presses OK in every echo box as soon as it opens and keeps what it said.
+struct EchoBoxes {
+  std::vector<std::wstring> texts;  // read once stopped
+  std::atomic<std::size_t> count{0};
+  std::atomic<bool> done{false};
+  std::thread helper{[this] {
+    for (HWND box; !done;) {
+      if ((box = find(L"#32770", L"Tunelet", 100)) != nullptr) {
+        texts.push_back(text_of(GetDlgItem(box, 0xFFFF)));
+        press(box, IDOK);
+        ++count;
+      }
+    }
+  }};
+  std::vector<std::wstring> stop() {
+    done = true;
+    if (helper.joinable()) {
+      helper.join();
+    }
+    return texts;
+  }
+  ~EchoBoxes() { stop(); }
+};
+
 TEST(ChatCommands, TheMasterOperatorDrivesThePlayer) {
   store_settings({L"%s", L"1", L"1"});
   Session session;
@@ -25,23 +49,13 @@ TEST(ChatCommands, TheMasterOperatorDrivesThePlayer) {
     return find(L"#32770", L"Enter your SN", value ? 10000 : 1000);
   };
   HWND prompt = set_ccom(BST_CHECKED);
+  ASSERT_NE(prompt, nullptr);
   EXPECT_EQ(text_of(GetDlgItem(prompt, IDC_INPUT_PROMPT)), L"Master operator of ccom?");
   SendMessageW(GetDlgItem(prompt, IDC_INPUT_TEXT), WM_SETTEXT, 0,
                reinterpret_cast<LPARAM>(L"Boss"));
   ASSERT_TRUE(press(prompt, IDOK));
 
-  std::vector<std::wstring> echoes;  // read once the helper is done
-  std::atomic<std::size_t> echoed{0};
-  std::atomic<bool> done{false};
-  std::thread dismisser([&] {
-    for (HWND box; !done;) {
-      if ((box = find(L"#32770", L"Tunelet", 100)) != nullptr) {
-        echoes.push_back(text_of(GetDlgItem(box, 0xFFFF)));
-        press(box, IDOK);
-        ++echoed;
-      }
-    }
-  });
+  EchoBoxes echoes;
   session.say(L"Boss", L"<b>/skip</b>");
   ASSERT_TRUE(session.wait_for_lines(4));  // the next song, posted by Tunelet
   EXPECT_EQ(session.transcript()[3],
@@ -54,16 +68,14 @@ TEST(ChatCommands, TheMasterOperatorDrivesThePlayer) {
   EXPECT_EQ(set_ccom(BST_UNCHECKED), nullptr);
   ASSERT_TRUE(press(set_ccom(BST_CHECKED), IDCANCEL));
   session.say(L"Boss", L"/stop");
-  ASSERT_TRUE(wait_until([&] { return echoed == 3; }));
+  ASSERT_TRUE(wait_until([&] { return echoes.count == 3; }));
   EXPECT_EQ(session.player_received(), L"40048\r\n");
   SendMessageW(session.control(tunelet::app::kText4), WM_SETTEXT, 0,
                reinterpret_cast<LPARAM>(L"%s ccom"));
   session.say(L"", L"/exit");
   EXPECT_TRUE(session.player.ends_within(10000));
   EXPECT_TRUE(session.tunelet->ends_within(5000));
-  done = true;
-  dismisser.join();
-  EXPECT_EQ(echoes, (std::vector<std::wstring>{L"Boss:<b>/skip</b>", L"Alice:hi", L"Boss:/stop",
-                                               L":/exit"}));
+  EXPECT_EQ(echoes.stop(), (std::vector<std::wstring>{L"Boss:<b>/skip</b>", L"Alice:hi",
+                                                      L"Boss:/stop", L":/exit"}));
   EXPECT_EQ(stored(L"String"), L"%s ccom");
 }

@@ -88,7 +88,7 @@ inline std::wstring stored(const wchar_t* name) {
 // Real input: a click at a point of a window (by default its middle), and
 // keys held down together for a while.
 inline void click(HWND window, bool right = false, POINT at = {-1, -1}) {
-  RECT client;
+  RECT client{};
   GetClientRect(window, &client);
   at = at.x < 0 ? POINT{client.right / 2, client.bottom / 2} : at;
   ClientToScreen(window, &at);
@@ -114,7 +114,7 @@ inline void hold_keys(std::initializer_list<WORD> keys, DWORD milliseconds = 30)
 // A box's button pressed with the mouse; true when the box went.
 inline bool press(HWND box, int button) {
   click(GetDlgItem(box, button));
-  return wait_until([&] { return !IsWindow(box); }, 5000);
+  return box != nullptr && wait_until([&] { return !IsWindow(box); }, 5000);
 }
 
 // Tunelet beside the stand-in chat room and player, started in that order.

@@ -101,6 +101,7 @@ TEST(Tray, StatesAndMoves) {
       {kShown, {kClose}, true, kNormal, false, {kDeleteUnfilled, "save Tunelet/Main/SaveIt=", "end"}},
       {kInTheTray, {on_icon(wm::kMouseMove), on_icon(wm::kLButtonUp), on_icon(wm::kLButtonDoubleClick), on_icon(wm::kRButtonUp)}, false, kMinimised, true, {}},
       {kInTheTray, {on_icon(wm::kRButtonDown)}, false, kMinimised, true, {"menu Miniopts"}},
+      {kInTheTray, {kHideCompletely}, false, kMinimised, true, {"hide"}},
       {kInTheTray, {kClose}, false, kMinimised, false, {kDelete, "save Tunelet/Main/SaveIt=", "end"}},
       {kInTheTray, {keys(1, 1)}, true, kMinimised, true, {"show"}},  // both pressed since the last poll
       {kInTheTray, {keys(0x8000, 1)}, false, kMinimised, true, {}},
