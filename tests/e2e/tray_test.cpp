@@ -19,8 +19,8 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   const auto window_is = [&](bool visible, bool minimised, bool icon) {
     return wait_until(
         [&] {
-          return !IsWindowVisible(form) != visible && !IsIconic(form) != minimised &&
-                 !tray_icon() != icon;
+          return (IsWindowVisible(form) != FALSE) == visible &&
+                 (IsIconic(form) != FALSE) == minimised && (tray_icon() != nullptr) == icon;
         },
         5000);
   };
@@ -42,8 +42,8 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   tray_menu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
   EXPECT_TRUE(window_is(true, false, false));
   ASSERT_TRUE(minimise());
-  SetForegroundWindow(
-      session.chat_window);  // Ctrl and A alone, then together, from another program
+  // Ctrl and A alone, then together, while another program has the focus.
+  SetForegroundWindow(session.chat_window);
   hold_keys({VK_CONTROL}, 150);
   hold_keys({'A'}, 150);
   Sleep(300);

@@ -31,8 +31,8 @@ TEST(Settings, LoadAtStartSaveAtExit) {
     ProgramState state;
     Form_Load(fake.platform, state);
     EXPECT_EQ(state.form.Text4, row.loaded_template);
-    EXPECT_EQ(state.form.Check1 * 10 + state.form.Check2,
-              row.loaded_check1 * 10 + row.loaded_check2);
+    EXPECT_EQ(state.form.Check1, row.loaded_check1);
+    EXPECT_EQ(state.form.Check2, row.loaded_check2);
     state.form.Text4 = u"new";
     state.form.Check1 = row.exit_check1;
     state.form.Check2 = row.exit_check2;
