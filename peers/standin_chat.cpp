@@ -56,10 +56,12 @@ LRESULT CALLBACK button_procedure(HWND button, UINT message, WPARAM wparam, LPAR
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(button, &paint);
-      DrawFrameControl(dc, &paint.rcPaint, DFC_BUTTON, DFCS_BUTTONPUSH);
+      RECT face;
+      GetClientRect(button, &face);
+      DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
       SetBkMode(dc, TRANSPARENT);
       SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-      DrawTextW(dc, L"Send", -1, &paint.rcPaint, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+      DrawTextW(dc, L"Send", -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
       EndPaint(button, &paint);
       return 0;
     }
