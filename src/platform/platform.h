@@ -18,7 +18,6 @@ constexpr WindowHandle kNoWindow = 0;
 
 // Window messages, by their Win32 numbers.
 namespace wm {
-constexpr std::uint32_t kSetText = 12;
 constexpr std::uint32_t kCommand = 273;
 constexpr std::uint32_t kMouseMove = 512;
 constexpr std::uint32_t kLButtonDown = 513;
