@@ -13,6 +13,16 @@ namespace peers {
 // song first.
 constexpr WPARAM kHang = 99;
 constexpr WPARAM kNextThenHang = 98;
+// And with a count of milliseconds: from then on the chat room takes each
+// text that long late, and the player its first question after each change
+// of song, when a real player is busy opening the next file.
+constexpr WPARAM kSlow = 97;
+
+// The player's second song: Western, Cyrillic and a symbol, more than any
+// single-byte code page holds.
+constexpr wchar_t kForeignSong[] =
+    L"Zo\u00eb Vall\u00e9e & \u041b\u0451\u0432\u0430 - Caf\u00e9 "
+    L"\u00ab\u041f\u043e\u043b\u043d\u043e\u0447\u044c\u00bb \u2605";
 
 // Child windows by identifier.
 constexpr int kPlayerStatus = 1;  // the player's state and the commands it received

@@ -4,7 +4,8 @@
 // "_Oscar_IconBtn"). A press and release of the button puts the input box's
 // text into the transcript as '<b>NAME</b>: text' and empties the box, as the
 // real client does. Lines of other participants are typed, with their
-// sender, into the boxes below and put in with "Say".
+// sender, into the boxes below and put in with "Say". Its windows keep wide
+// text, so whatever reaches them in a single-byte code page shows as such.
 //
 //   standin_chat.exe [--name NAME] [--transcript FILE]
 //
@@ -22,6 +23,8 @@ HWND transcript = nullptr;
 HWND input = nullptr;
 std::wstring own_name;
 std::wstring transcript_path;
+WNDPROC edit_procedure = nullptr;
+DWORD slow_ms = 0;  // a text from another program is taken this long late
 
 std::wstring text_of(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -38,6 +41,13 @@ void add_line(const std::wstring& sender, HWND text_box) {
                reinterpret_cast<LPARAM>((line + L"\r\n").c_str()));
   peers::append_line(transcript_path, line);
   SetWindowTextW(text_box, L"");
+}
+
+LRESULT CALLBACK text_box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_SETTEXT && InSendMessage()) {
+    Sleep(slow_ms);
+  }
+  return CallWindowProcW(edit_procedure, box, message, wparam, lparam);
 }
 
 // The send button: a press followed by a release sends.
@@ -73,6 +83,8 @@ LRESULT CALLBACK button_procedure(HWND button, UINT message, WPARAM wparam, LPAR
 LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_COMMAND && wparam == peers::kHang) {
     Sleep(static_cast<DWORD>(lparam) * 1000);
+  } else if (message == WM_COMMAND && wparam == peers::kSlow) {
+    slow_ms = static_cast<DWORD>(lparam);
   } else if (message == WM_COMMAND && LOWORD(wparam) == peers::kSayButton) {
     add_line(text_of(GetDlgItem(window, peers::kSenderBox)), GetDlgItem(window, peers::kLineBox));
   } else if (message == WM_DESTROY) {
@@ -90,6 +102,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   transcript_path = peers::option(L"--transcript", L"");
   WNDCLASSW text_box{};  // the client's text boxes are edit boxes under its own class name
   GetClassInfoW(nullptr, L"EDIT", &text_box);
+  edit_procedure = text_box.lpfnWndProc;
+  text_box.lpfnWndProc = text_box_procedure;
   text_box.hInstance = instance;
   text_box.lpszClassName = L"WndAte32Class";
   RegisterClassW(&text_box);

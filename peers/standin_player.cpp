@@ -22,7 +22,7 @@ struct Entry {
 };
 
 const Entry kPlaylist[] = {{L"Nightfall Radio - Slow Orbit", 225},
-                           {L"Zo\u00eb Vall\u00e9e - Caf\u00e9 Lumi\u00e8re", 3725},
+                           {peers::kForeignSong, 3725},
                            {L"Glass Harbour - Saturday Static", 59},
                            {L"Mira Vale - Small Hours", 171}};
 constexpr int kEntries = sizeof kPlaylist / sizeof kPlaylist[0];
@@ -33,6 +33,8 @@ const wchar_t* const kStopped = L"stopped";
 const wchar_t* playback = kPlaying;
 std::wstring received;  // the commands, one a line
 HWND player = nullptr;
+DWORD slow_ms = 0;        // the first answer after a change of song waits this long
+bool song_changed = false;
 
 void show() {
   const Entry& entry = kPlaylist[position];
@@ -45,13 +47,18 @@ void show() {
 void step(int by) {
   position = ((position + by) % kEntries + kEntries) % kEntries;
   playback = kPlaying;
+  song_changed = true;
 }
 
-void on_command(WPARAM command, LPARAM seconds) {
+void on_command(WPARAM command, LPARAM count) {
   if (command == peers::kNextThenHang) {
     step(1);
     show();
-    Sleep(static_cast<DWORD>(seconds) * 1000);
+    Sleep(static_cast<DWORD>(count) * 1000);
+    return;
+  }
+  if (command == peers::kSlow) {
+    slow_ms = static_cast<DWORD>(count);
     return;
   }
   received += std::to_wstring(command) + L"\r\n";
@@ -79,6 +86,10 @@ void on_command(WPARAM command, LPARAM seconds) {
 }
 
 LRESULT on_query(WPARAM argument, LPARAM number) {
+  if (song_changed) {
+    Sleep(slow_ms);
+    song_changed = false;
+  }
   const auto is = [&](PlayerQuery query) {
     return argument == query.argument && number == query.number;
   };

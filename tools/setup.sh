@@ -1,12 +1,12 @@
 #!/bin/bash
 # Installs what building and testing Tunelet needs on a Debian machine: the
-# native toolchain with GoogleTest, MinGW-w64 for the 32-bit Windows program,
-# 32-bit Wine and a virtual X display. Does nothing when all is there; asks
+# native toolchain with GoogleTest, clang with libFuzzer, MinGW-w64 for the
+# 32-bit Windows program, 32-bit Wine and a virtual X display. Does nothing when all is there; asks
 # for root through sudo only when something is missing and it is not root.
 set -euo pipefail
 
-packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils
-  imagemagick procps unzip)
+packages=(cmake make g++ googletest libgtest-dev clang libclang-rt-dev g++-mingw-w64-i686 wine
+  wine32:i386 xvfb x11-utils imagemagick procps unzip)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -14,11 +14,18 @@ HBITMAP load_background_picture(HINSTANCE instance, int resource_id) {
   }
   const DWORD size = SizeofResource(instance, found);
   const void* bytes = LockResource(LoadResource(instance, found));
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (bytes == nullptr || copy == nullptr) {
+  if (bytes == nullptr || size == 0) {
     return nullptr;
   }
-  std::memcpy(GlobalLock(copy), bytes, size);
+  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+  void* copied = copy != nullptr ? GlobalLock(copy) : nullptr;
+  if (copied == nullptr) {
+    if (copy != nullptr) {
+      GlobalFree(copy);
+    }
+    return nullptr;
+  }
+  std::memcpy(copied, bytes, size);
   GlobalUnlock(copy);
 
   IStream* stream = nullptr;

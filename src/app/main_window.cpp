@@ -137,9 +137,9 @@ void on_create() {
   set_check_value(kCheck2, form.Check2);
   set_check_value(kCheck4, form.Check4);
 
-  SetTimer(form1.window, kTimer1, kTimer1Ms, nullptr);
-  SetTimer(form1.window, kTimer2, kTimer2Ms, nullptr);
-  SetTimer(form1.window, kTmrHotkey, kTmrHotkeyMs, nullptr);
+  form1.system->form.start_timer(kTimer1, kTimer1Ms);
+  form1.system->form.start_timer(kTimer2, kTimer2Ms);
+  form1.system->form.start_timer(kTmrHotkey, kTmrHotkeyMs);
 }
 
 void on_paint() {
@@ -304,7 +304,10 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
       return 0;  // not reached: the program has ended
     case WM_ENDSESSION:
       if (wparam) {
-        Form_Unload(platform(), *form1.state);  // Windows is shutting down: save as at a close
+        // Windows is ending the session: save as at a close, but show no box
+        // that would hold up the user's logoff.
+        form1.state->session_ending = true;
+        Form_Unload(platform(), *form1.state);
       }
       return 0;
     default:

@@ -58,17 +58,18 @@ class WindowSystem {
   virtual WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                          const Text& class_name) = 0;
 
-  // Sends a message and returns the window's answer; 0 for window 0 or when
-  // the window does not answer in time.
-  virtual std::int32_t send_message(WindowHandle window, std::uint32_t message,
-                                    std::uint32_t wparam, std::int32_t lparam) = 0;
+  // Sends a message and returns the window's answer. Nothing when the window
+  // did not answer: there is none, the system reports it hung, or it took
+  // longer than the bound of a few seconds.
+  virtual std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
+                                                   std::uint32_t wparam, std::int32_t lparam) = 0;
 
   // Queues a message to the window and returns at once.
   virtual void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                             std::int32_t lparam) = 0;
 
   // WM_SETTEXT: replaces the window's text. False when the window did not
-  // take it: there is none, or it did not answer in time.
+  // take it: there is none, or it did not answer.
   virtual bool set_window_text(WindowHandle window, const Text& text) = 0;
 
   // A window's title as the system keeps it, read without waiting for the
@@ -77,7 +78,7 @@ class WindowSystem {
 
   // WM_GETTEXT: the whole text as the window itself gives it, such as the
   // contents of a text box; nothing when there is no window or it does not
-  // answer in time.
+  // answer.
   virtual std::optional<Text> ask_window_text(WindowHandle window) = 0;
 
   // GetAsyncKeyState: top bit set while the key is held, lowest bit set
@@ -107,9 +108,10 @@ class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
 
-  // The stored value, or the empty string when it was never written or
-  // cannot be read.
-  virtual Text load(const Text& application, const Text& section, const Text& key) = 0;
+  // The stored value; empty when it was never written; nothing when a value
+  // is stored that cannot be read as text.
+  virtual std::optional<Text> load(const Text& application, const Text& section,
+                                   const Text& key) = 0;
 
   // Returns false when the value could not be written.
   virtual bool save(const Text& application, const Text& section, const Text& key,
@@ -164,6 +166,9 @@ class FormRuntime {
   // The separator of hours, minutes and seconds in the user's regional
   // settings, normally ":".
   virtual Text time_separator() = 0;
+
+  // Stops the main window's timers: no tick runs after this.
+  virtual void stop_timers() = 0;
 
   // Ends the process at once; no handler of the program runs any more.
   [[noreturn]] virtual void end_process() = 0;

@@ -10,7 +10,7 @@ void post_command(WindowSystem& windows, std::uint32_t command) {
   windows.post_message(find_player(windows), wm::kCommand, command, 0);
 }
 
-std::int32_t ask(WindowSystem& windows, PlayerQuery query) {
+PlayerAnswer ask(WindowSystem& windows, PlayerQuery query) {
   if (find_player(windows) == kNoWindow) {
     return 0;
   }
@@ -42,13 +42,13 @@ void player_close(WindowSystem& windows) {
   post_command(windows, player_command::kClose);
 }
 
-std::int32_t player_playlist_length(WindowSystem& windows) {
+PlayerAnswer player_playlist_length(WindowSystem& windows) {
   return ask(windows, player_query::kPlaylistLength);
 }
-std::int32_t player_playlist_position(WindowSystem& windows) {
+PlayerAnswer player_playlist_position(WindowSystem& windows) {
   return ask(windows, player_query::kPlaylistPosition);
 }
-std::int32_t player_track_length(WindowSystem& windows) {
+PlayerAnswer player_track_length(WindowSystem& windows) {
   return ask(windows, player_query::kTrackLength);
 }
 

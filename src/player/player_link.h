@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/platform.h"
 
@@ -40,9 +41,11 @@ void player_pause(WindowSystem& windows);
 void player_stop(WindowSystem& windows);
 void player_close(WindowSystem& windows);
 
-// 0 when there is no player; otherwise the player's answer, unchecked.
-std::int32_t player_playlist_length(WindowSystem& windows);
-std::int32_t player_playlist_position(WindowSystem& windows);  // as the player counts, from 0
-std::int32_t player_track_length(WindowSystem& windows);       // seconds; -1: no track
+// 0 when there is no player; nothing when the player did not answer;
+// otherwise its answer, unchecked.
+using PlayerAnswer = std::optional<std::int32_t>;
+PlayerAnswer player_playlist_length(WindowSystem& windows);
+PlayerAnswer player_playlist_position(WindowSystem& windows);  // as the player counts, from 0
+PlayerAnswer player_track_length(WindowSystem& windows);       // seconds; -1: no track
 
 }  // namespace tunelet

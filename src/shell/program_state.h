@@ -35,11 +35,20 @@ struct MainWindowState {
 // every line then present history.
 using SeenChatLines = std::optional<std::vector<Text>>;
 
+// The stored settings that were there at the start but could not be read as
+// text: the exit keeps them unless the user changed their control.
+struct UnreadableSettings {
+  bool template_text = false;
+  bool enabled = false;
+};
+
 struct ProgramState {
   MainWindowState form;
   Text current_song;
   TrayRecord tray;
   SeenChatLines seen_chat_lines;
+  UnreadableSettings unreadable;
+  bool session_ending = false;  // Windows is ending the user's session
 };
 
 }  // namespace tunelet

@@ -5,7 +5,7 @@
 namespace tunelet {
 namespace {
 
-Text load(Platform& platform, const Text& key) {
+std::optional<Text> load(Platform& platform, const Text& key) {
   return platform.settings.load(kSettingsApplication, kSettingsSection, key);
 }
 
@@ -16,27 +16,37 @@ bool save(Platform& platform, const Text& key, const Text& value) {
 }  // namespace
 
 void Form_Load(Platform& platform, ProgramState& state) {
-  state.form.Text4 = load(platform, kTemplateKey);
-  if (!load(platform, kEnabledKey).empty()) {
+  const std::optional<Text> status_template = load(platform, kTemplateKey);
+  const std::optional<Text> enabled = load(platform, kEnabledKey);
+  state.form.Text4 = status_template.value_or(Text());
+  state.unreadable = {!status_template, !enabled};
+  if (!enabled.value_or(Text()).empty()) {
     state.form.Check1 = kChecked;
   }
-  if (!load(platform, kSaveStateKey).empty()) {
+  if (!load(platform, kSaveStateKey).value_or(Text()).empty()) {
     state.form.Check2 = kChecked;
   }
 }
 
 void Hitit(Platform& platform, const ProgramState& state) {
+  // No post may start inside the box below, nor after the settings are saved.
+  platform.form.stop_timers();
   // The icon leaves with the program, not when the user next points at it.
   platform.windows.notify_icon(IconAction::kDelete, state.tray);
+  const MainWindowState& form = state.form;
   bool saved = true;
-  if (state.form.Check2 == kChecked) {
-    saved &= save(platform, kTemplateKey, state.form.Text4);
-    saved &= save(platform, kEnabledKey, state.form.Check1 == kChecked ? u"1" : u"");
+  if (form.Check2 == kChecked) {
+    if (!state.unreadable.template_text || !form.Text4.empty()) {
+      saved &= save(platform, kTemplateKey, form.Text4);
+    }
+    if (!state.unreadable.enabled || form.Check1 != kUnchecked) {
+      saved &= save(platform, kEnabledKey, form.Check1 == kChecked ? u"1" : u"");
+    }
     saved &= save(platform, kSaveStateKey, u"1");
-  } else {
+  } else if (!load(platform, kSaveStateKey).value_or(Text()).empty()) {
     saved &= save(platform, kSaveStateKey, u"");
   }
-  if (!saved) {
+  if (!saved && !state.session_ending) {
     platform.form.message_box(u"The settings could not be saved.", kPlainBox, std::nullopt);
   }
   platform.form.end_process();

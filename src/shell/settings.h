@@ -16,10 +16,13 @@ inline const Text kSaveStateKey = u"SaveIt";
 // unreadable value leaves its control empty or unchecked.
 void Form_Load(Platform& platform, ProgramState& state);
 
-// Removes the notification icon, saves the settings as the "Save State"
-// switch says and ends the process. With "Save State" checked, the template,
-// "Enabled" ("1" or empty) and "SaveIt" are written; unchecked, only
-// "SaveIt" is cleared, so the choice not to save sticks.
+// Stops the timers, removes the notification icon, saves the settings as the
+// "Save State" switch says and ends the process. With "Save State" checked,
+// the template, "Enabled" ("1" or empty) and "SaveIt" are written, but a
+// value stored in a form that could not be read stays unless the user changed
+// its control; unchecked, only a stored "SaveIt" is cleared, so the choice
+// not to save sticks. A failed write is told in a box, unless Windows is
+// ending the session.
 [[noreturn]] void Hitit(Platform& platform, const ProgramState& state);
 
 // The main window is being closed; the tray menu's "Close".

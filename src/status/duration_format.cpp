@@ -1,7 +1,5 @@
 #include "status/duration_format.h"
 
-#include "player/player_link.h"
-
 namespace tunelet {
 
 Text format_duration(std::int64_t milliseconds, int style) {
@@ -36,17 +34,12 @@ Text format_duration(std::int64_t milliseconds, int style) {
   }
 }
 
-Text format_track_length(Platform& platform) {
-  if (find_player(platform.windows) == kNoWindow) {
+Text format_track_length(std::int32_t seconds, const Text& separator) {
+  if (seconds < 0) {
     return Text();
   }
-  const std::int32_t length = player_track_length(platform.windows);
-  if (length < 0) {
-    return Text();
-  }
-  const std::int32_t minutes = length / 60;
-  const std::int32_t seconds = length - minutes * 60;
-  return two_digits(minutes) + platform.form.time_separator() + two_digits(seconds);
+  const std::int32_t minutes = seconds / 60;
+  return two_digits(minutes) + separator + two_digits(seconds - minutes * 60);
 }
 
 }  // namespace tunelet

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/platform.h"
+#include "platform/text.h"
 
 namespace tunelet {
 
@@ -15,8 +15,9 @@ namespace tunelet {
 // shows its whole hours and minutes.
 Text format_duration(std::int64_t milliseconds, int style);
 
-// The current track's length as minutes and seconds ("03:45", "62:05").
-// Empty when there is no player or the player knows no length (negative).
-Text format_track_length(Platform& platform);
+// A track's length in seconds as minutes and seconds, with the regional
+// separator between them ("03:45", "62:05"). Empty for a negative length:
+// the player knows none.
+Text format_track_length(std::int32_t seconds, const Text& separator);
 
 }  // namespace tunelet

@@ -39,6 +39,25 @@ bool is_opening_stream(const Text& title) {
   return contains(lowered, u"opening") && contains(lowered, u".wma");
 }
 
+// The player's three figures, as with no player ("", "0", "0") unless it
+// answers. Once it lets a question go unanswered it is asked nothing more,
+// so a post waits for a busy or hung player once.
+void ask_player(Platform& platform, TemplateValues& values) {
+  values.playlist_position = values.playlist_length = u"0";
+  WindowSystem& windows = platform.windows;
+  if (find_player(windows) == kNoWindow) {
+    return;
+  }
+  const PlayerAnswer length = player_track_length(windows);
+  const PlayerAnswer position = length ? player_playlist_position(windows) : std::nullopt;
+  const PlayerAnswer count = position ? player_playlist_length(windows) : std::nullopt;
+  if (length) {
+    values.track_length = format_track_length(*length, platform.form.time_separator());
+  }
+  values.playlist_position = decimal(position.value_or(0));
+  values.playlist_length = decimal(count.value_or(0));
+}
+
 }  // namespace
 
 TemplateValues gather_template_values(Platform& platform, const Text& current_song) {
@@ -46,9 +65,7 @@ TemplateValues gather_template_values(Platform& platform, const Text& current_so
   values.song = current_song;
   values.time = platform.clock.time_text();
   values.date = platform.clock.date_text();
-  values.track_length = format_track_length(platform);
-  values.playlist_position = decimal(player_playlist_position(platform.windows));
-  values.playlist_length = decimal(player_playlist_length(platform.windows));
+  ask_player(platform, values);
   const std::uint64_t uptime = platform.clock.milliseconds_since_start();
   constexpr std::uint64_t kLargest = std::numeric_limits<std::int64_t>::max();
   values.uptime = format_duration(static_cast<std::int64_t>(uptime < kLargest ? uptime : kLargest),

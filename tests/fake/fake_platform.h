@@ -26,7 +26,7 @@ struct FakeWindow {
   WindowHandle parent;
   Text class_name;
   std::deque<Text> titles{Text()};  // successive reads; the last stays
-  bool hung = false;                // answers nothing, takes no text
+  bool hung = false;                // lets every message go unanswered
   std::map<std::pair<std::uint32_t, std::int32_t>, std::int32_t> answers{};  // to WM_USER
 };
 
@@ -45,7 +45,7 @@ class FakePlatform final : public WindowSystem,
   std::set<std::pair<WindowHandle, std::uint32_t>> icons;  // in the notification area
   std::map<int, std::uint16_t> keys;
   std::uint64_t milliseconds = 0;
-  std::map<std::string, Text> settings;  // by key
+  std::map<std::string, std::optional<Text>> settings;  // by key; nothing: not text
   std::string failing_setting;
   bool visible = true;
   int state = kNormal;
@@ -87,10 +87,13 @@ class FakePlatform final : public WindowSystem,
     }
     return kNoWindow;
   }
-  std::int32_t send_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
-                            std::int32_t lparam) override {
+  std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
+                                           std::uint32_t wparam, std::int32_t lparam) override {
     note("send", window, message, wparam, lparam);
-    return live(window) && message == wm::kUser ? live(window)->answers[{wparam, lparam}] : 0;
+    if (!live(window)) {
+      return std::nullopt;
+    }
+    return message == wm::kUser ? live(window)->answers[{wparam, lparam}] : 0;
   }
   void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                     std::int32_t lparam) override {
@@ -127,8 +130,11 @@ class FakePlatform final : public WindowSystem,
   std::uint64_t milliseconds_since_start() override { return milliseconds; }
   Text time_text() override { return u"12:34:56"; }
   Text date_text() override { return u"06/12/2026"; }
-  Text load(const Text& application, const Text& section, const Text& key) override {
-    return application + u"/" + section == u"Tunelet/Main" ? settings[narrow(key)] : Text();
+  std::optional<Text> load(const Text& application, const Text& section,
+                           const Text& key) override {
+    const auto found = settings.find(narrow(key));
+    const bool ours = application + u"/" + section == u"Tunelet/Main";
+    return ours && found != settings.end() ? found->second : Text();
   }
   bool save(const Text& application, const Text& section, const Text& key,
             const Text& value) override {
@@ -152,6 +158,7 @@ class FakePlatform final : public WindowSystem,
     note("menu", menu == PopupMenu::kOpts ? "Opts" : "Miniopts");
   }
   Text time_separator() override { return u":"; }
+  void stop_timers() override { note("stop timers"); }
   [[noreturn]] void end_process() override { note("end"), throw ProcessEnded(); }
 };
 

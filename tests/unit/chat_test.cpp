@@ -15,14 +15,15 @@ TEST(PostToChat, SetsTheSecondTextBoxAndPressesTheButtonAfterIt) {
     std::vector<Text> windows;  // the chat room's children; without it, other programs' windows
     Text message;
     std::vector<std::string> log;
-    bool input_hung = false;
+    WindowHandle hung = kNoWindow;  // lets every message go unanswered
   } rows[] = {
       // clang-format off
       {true, {kBox, kBox, kButton}, u"", {"settext 3 ", "send 4 513 0 0", "send 4 514 0 0"}},
       {true, {kButton, kBox, u"Static", kBox, kButton}, u"np", {"settext 5 np", "send 6 513 0 0", "send 6 514 0 0"}},
       {false, {kBox, kBox, kButton}, u"np", {}},
       {true, {kBox, kButton}, u"np", {}},  // no input box: the user's draft is not sent
-      {true, {kBox, kBox, kButton}, u"np", {"settext 3 np"}, true},  // the text not taken: not sent
+      {true, {kBox, kBox, kButton}, u"np", {"settext 3 np"}, 3},  // the text not taken: not sent
+      {true, {kBox, kBox, kButton}, u"np", {"settext 3 np", "send 4 513 0 0", "post 4 514 0 0"}, 4},
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -31,7 +32,9 @@ TEST(PostToChat, SetsTheSecondTextBoxAndPressesTheButtonAfterIt) {
     for (const Text& window_class : row.windows) {
       fake.add_window(window_class, chat);
     }
-    fake.windows[3].hung = row.input_hung;
+    if (row.hung != kNoWindow) {
+      fake.windows.at(row.hung).hung = true;
+    }
     post_to_chat(fake, row.message);
     EXPECT_EQ(fake.log, row.log) << "row " << &row - rows + 1;
   }

@@ -17,7 +17,7 @@ namespace {
 TEST(PlayerLink, SpeaksThePlayersProtocol) {
   const struct {
     void (*command)(WindowSystem&);
-    std::int32_t (*query)(WindowSystem&);
+    PlayerAnswer (*query)(WindowSystem&);
     const char* message;
     std::int32_t answer;
   } rows[] = {
@@ -33,9 +33,9 @@ TEST(PlayerLink, SpeaksThePlayersProtocol) {
   for (const auto& row : rows) {
     fake::FakePlatform fake, no_player;
     add_player(fake, {u""}, 225, 0, 17);
-    EXPECT_EQ(row.command ? (row.command(fake), 0) : row.query(fake), row.answer);
+    EXPECT_EQ(row.command ? (row.command(fake), 0) : row.query(fake), PlayerAnswer(row.answer));
     EXPECT_EQ(fake.log, std::vector<std::string>{row.message});
-    EXPECT_EQ(row.command ? (row.command(no_player), 0) : row.query(no_player), 0);
+    EXPECT_EQ(row.command ? (row.command(no_player), 0) : row.query(no_player), PlayerAnswer(0));
     EXPECT_EQ(no_player.log.size(), 0u) << row.message;
   }
 }
@@ -77,7 +77,10 @@ TEST(TitlePoll, PublishesTheSongWhenTwoReadsAgree) {
 }
 
 // Posting ticks, each after the title poll left a title box and a song: what
-// goes into the chat room's input box.
+// goes into the chat room's input box. A player that lets a question go is
+// asked nothing more in that post.
+enum class Player { kAnswers, kNone, kHung };
+
 TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
   struct Tick {
     Text title_box, song;
@@ -88,7 +91,7 @@ TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
     std::vector<Tick> ticks;
     std::vector<std::string> posted;
     std::int32_t track_length = 225;
-    bool player = true;
+    Player player = Player::kAnswers;
   } rows[] = {
       // clang-format off
       {u"%s|%t|%d|%l|%z|%f|%u|%S|%x|100%", {{u" S", u" S"}}, {"settext 4  S|12:34:56|06/12/2026|03:45|4|17|30d, 0h, 1m|%S|%x|100%"}},
@@ -102,14 +105,16 @@ TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
       {u"[%l]", {{u" S", u" S"}}, {"settext 4 [59:59]"}, 3599},
       {u"[%l]", {{u" S", u" S"}}, {"settext 4 [100:00]"}, 6000},
       {u"[%l]", {{u" S", u" S"}}, {"settext 4 []"}, -61},  // no length known
-      {u"%z/%f [%l]", {{u" S", u" S"}}, {"settext 3 0/0 []"}, 0, false},
+      {u"%z/%f [%l]", {{u" S", u" S"}}, {"settext 3 0/0 []"}, 0, Player::kNone},
+      {u"%z/%f [%l]", {{u" S", u" S"}}, {"settext 4 0/0 []"}, 0, Player::kHung},
       // clang-format on
   };
   for (const auto& row : rows) {
     SCOPED_TRACE("row " + std::to_string(&row - rows + 1));
     fake::FakePlatform fake;
-    if (row.player) {
-      add_player(fake, {u""}, row.track_length, 4, 17);
+    if (row.player != Player::kNone) {
+      const WindowHandle player = add_player(fake, {u""}, row.track_length, 4, 17);
+      fake.windows[player].hung = row.player == Player::kHung;
     }
     add_chat_room(fake);
     fake.milliseconds = 30ULL * 86400000 + 60000;  // past a 32-bit signed count
@@ -122,6 +127,8 @@ TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
       Timer1_Timer(fake.platform, state);
     }
     EXPECT_EQ(fake.logged({"settext"}), row.posted);
+    const std::size_t questions = row.player == Player::kAnswers ? 3 : row.player == Player::kHung;
+    EXPECT_EQ(fake.logged({"send 1 1024"}).size(), questions * row.posted.size());
   }
 }
 

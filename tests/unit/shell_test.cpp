@@ -7,20 +7,30 @@
 namespace tunelet {
 namespace {
 
-// Stored settings; what the start loads from them; the switches at the exit,
-// with the template edited to "new"; what the exit writes and tells.
+// Stored settings (nothing: a value that is not text); what the start loads
+// from them; the template and switches at the exit; what the exit writes and
+// tells.
 TEST(Settings, LoadAtStartSaveAtExit) {
+  const std::optional<Text> kNotText;
   const struct {
-    std::map<std::string, Text> stored;
+    std::map<std::string, std::optional<Text>> stored;
     Text loaded_template;
-    int loaded_check1, loaded_check2, exit_check1, exit_check2;
+    int loaded_check1, loaded_check2;
+    Text exit_template;
+    int exit_check1, exit_check2;
     std::vector<std::string> written;
     std::string failing = "";
+    bool session_ending = false;
   } rows[] = {
       // clang-format off
-      {{{"String", u"np %s"}, {"Enabled", u"yes"}, {"SaveIt", u"0"}}, u"np %s", 1, 1, 1, 1, {"String=new", "Enabled=1", "SaveIt=1"}},
-      {{{"String", u"old"}, {"SaveIt", u"1"}}, u"old", 0, 1, 1, kGrayed, {"SaveIt="}},
-      {{}, u"", 0, 0, 1, 1, {"String=new", "Enabled=1", "SaveIt=1", "The settings could not be saved."}, "String"},
+      {{{"String", u"np %s"}, {"Enabled", u"yes"}, {"SaveIt", u"0"}}, u"np %s", 1, 1, u"new", 1, 1, {"String=new", "Enabled=1", "SaveIt=1"}},
+      {{{"String", u"old"}, {"SaveIt", u"1"}}, u"old", 0, 1, u"new", 1, kGrayed, {"SaveIt="}},
+      {{{"SaveIt", u""}}, u"", 0, 0, u"new", 1, 0, {}, "SaveIt"},  // nothing to change
+      {{}, u"", 0, 0, u"new", 1, 1, {"String=new", "Enabled=1", "SaveIt=1", "The settings could not be saved."}, "String"},
+      {{}, u"", 0, 0, u"new", 1, 1, {"String=new", "Enabled=1", "SaveIt=1"}, "String", true},  // Windows is ending the session
+      {{{"String", kNotText}, {"Enabled", kNotText}, {"SaveIt", u"1"}}, u"", 0, 1, u"", 0, 1, {"SaveIt=1"}},
+      {{{"String", kNotText}, {"Enabled", kNotText}, {"SaveIt", kNotText}}, u"", 0, 0, u"new", 1, 1, {"String=new", "Enabled=1", "SaveIt=1"}},
+      {{{"SaveIt", kNotText}}, u"", 0, 0, u"new", 0, 0, {}},
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -33,10 +43,12 @@ TEST(Settings, LoadAtStartSaveAtExit) {
     EXPECT_EQ(state.form.Text4, row.loaded_template);
     EXPECT_EQ(state.form.Check1, row.loaded_check1);
     EXPECT_EQ(state.form.Check2, row.loaded_check2);
-    state.form.Text4 = u"new";
+    state.form.Text4 = row.exit_template;
     state.form.Check1 = row.exit_check1;
     state.form.Check2 = row.exit_check2;
+    state.session_ending = row.session_ending;
     EXPECT_THROW(Hitit(fake.platform, state), fake::ProcessEnded);
+    EXPECT_EQ(fake.log.front(), "stop timers");  // no tick runs in the box or after the saves
     std::vector<std::string> written;
     for (const std::string& entry : fake.logged({"save Tunelet/Main/", "box 0 - "})) {
       written.push_back(entry.substr(entry[0] == 's' ? 18 : 8));  // after those words
@@ -98,11 +110,11 @@ TEST(Tray, StatesAndMoves) {
       {kShown, {user_sets(kMaximised)}, true, kMaximised, false, {kDeleteUnfilled}},
       {kShown, {kHideCompletely}, false, kNormal, false, {"hide"}},
       {kShown, {kTaskbarCreated}, true, kNormal, false, {}},
-      {kShown, {kClose}, true, kNormal, false, {kDeleteUnfilled, "save Tunelet/Main/SaveIt=", "end"}},
+      {kShown, {kClose}, true, kNormal, false, {"stop timers", kDeleteUnfilled, "end"}},
       {kInTheTray, {on_icon(wm::kMouseMove), on_icon(wm::kLButtonUp), on_icon(wm::kLButtonDoubleClick), on_icon(wm::kRButtonUp)}, false, kMinimised, true, {}},
       {kInTheTray, {on_icon(wm::kRButtonDown)}, false, kMinimised, true, {"menu Miniopts"}},
       {kInTheTray, {kHideCompletely}, false, kMinimised, true, {"hide"}},
-      {kInTheTray, {kClose}, false, kMinimised, false, {kDelete, "save Tunelet/Main/SaveIt=", "end"}},
+      {kInTheTray, {kClose}, false, kMinimised, false, {"stop timers", kDelete, "end"}},
       {kInTheTray, {keys(1, 1)}, true, kMinimised, true, {"show"}},  // both pressed since the last poll
       {kInTheTray, {keys(0x8000, 1)}, false, kMinimised, true, {}},
       {kInTheTray, {kTaskbarCreated}, false, kMinimised, true, {kAdd}},

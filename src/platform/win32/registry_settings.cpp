@@ -32,24 +32,33 @@ class RegistryKey {
 
 }  // namespace
 
-Text RegistrySettings::load(const Text& application, const Text& section, const Text& key) {
+// Other tools store the value as REG_EXPAND_SZ, or with an odd number of
+// bytes; either is read whole, as it stands. A value of another type, or one
+// the system will not give, is left for the caller to keep as it is.
+std::optional<Text> RegistrySettings::load(const Text& application, const Text& section,
+                                           const Text& key) {
   RegistryKey opened;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, wide(key_path(application, section)), 0, KEY_READ,
-                    opened.out()) != ERROR_SUCCESS) {
-    return Text();
+  const LONG opening = RegOpenKeyExW(HKEY_CURRENT_USER, wide(key_path(application, section)), 0,
+                                     KEY_READ, opened.out());
+  if (opening != ERROR_SUCCESS) {
+    return opening == ERROR_FILE_NOT_FOUND ? std::optional<Text>(Text()) : std::nullopt;
   }
   DWORD type = 0;
   DWORD size = 0;
-  if (RegQueryValueExW(opened.get(), wide(key), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      type != REG_SZ) {
+  const LONG asking = RegQueryValueExW(opened.get(), wide(key), nullptr, &type, nullptr, &size);
+  if (asking == ERROR_FILE_NOT_FOUND) {
     return Text();
   }
-  std::vector<wchar_t> value(size / sizeof(wchar_t) + 1, L'\0');
+  if (asking != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
+    return std::nullopt;
+  }
+  // Room for every byte stored, and a NUL after them.
+  std::vector<wchar_t> value(size / sizeof(wchar_t) + 2, L'\0');
   size = static_cast<DWORD>((value.size() - 1) * sizeof(wchar_t));
   if (RegQueryValueExW(opened.get(), wide(key), nullptr, &type,
                        reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS ||
-      type != REG_SZ) {
-    return Text();
+      (type != REG_SZ && type != REG_EXPAND_SZ)) {
+    return std::nullopt;
   }
   // The stored string may or may not end in a NUL; it ends at the first one.
   return from_wide(value.data());

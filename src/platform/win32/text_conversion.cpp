@@ -14,19 +14,10 @@ std::vector<char> to_system_code_page(const Text& text) {
   return bytes;
 }
 
-Text from_system_code_page(const char* bytes, int size) {
-  const int needed = size <= 0 ? 0 : MultiByteToWideChar(CP_ACP, 0, bytes, size, nullptr, 0);
-  Text text(static_cast<std::size_t>(needed > 0 ? needed : 0), u'\0');
-  if (needed > 0) {
-    MultiByteToWideChar(CP_ACP, 0, bytes, size, reinterpret_cast<wchar_t*>(&text[0]), needed);
-  }
-  return text;
-}
-
 Text own_window_text(HWND window) {
   Text text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
   const int copied =
-      GetWindowTextW(window, reinterpret_cast<wchar_t*>(&text[0]), static_cast<int>(text.size()));
+      GetWindowTextW(window, wide_buffer(text), static_cast<int>(text.size()));
   text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
   return text;
 }

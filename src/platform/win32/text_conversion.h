@@ -1,6 +1,6 @@
 // Program text on Win32. The program's text is UTF-16 like Windows' wide
-// text, so it passes to the wide API as it is; other programs' windows get
-// single-byte text in the system code page.
+// text, so it passes to the wide API as it is. The notification icon's tip
+// alone goes in single-byte text, in the system code page.
 #pragma once
 
 #include <windows.h>
@@ -13,10 +13,12 @@ namespace tunelet::win32 {
 
 // NUL-terminated; characters the code page lacks become its best fit or '?'.
 std::vector<char> to_system_code_page(const Text& text);
-Text from_system_code_page(const char* bytes, int size);
 
 inline const wchar_t* wide(const Text& text) {
   return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+inline wchar_t* wide_buffer(Text& text) {
+  return reinterpret_cast<wchar_t*>(&text[0]);
 }
 inline Text from_wide(const wchar_t* text) {
   return Text(reinterpret_cast<const char16_t*>(text));

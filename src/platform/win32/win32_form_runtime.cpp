@@ -109,6 +109,12 @@ Text Win32FormRuntime::time_separator() {
   return from_wide(separator);
 }
 
+void Win32FormRuntime::stop_timers() {
+  for (const UINT_PTR timer : timers_) {
+    KillTimer(owner_, timer);
+  }
+}
+
 void Win32FormRuntime::end_process() {
   ExitProcess(0);
 }

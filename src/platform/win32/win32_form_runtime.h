@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/platform.h"
 
 namespace tunelet::win32 {
@@ -17,6 +19,12 @@ class Win32FormRuntime : public FormRuntime {
     miniopts_ = miniopts;
   }
 
+  // Starts one of the main window's timers.
+  void start_timer(UINT_PTR id, UINT milliseconds) {
+    SetTimer(owner_, id, milliseconds, nullptr);
+    timers_.push_back(id);
+  }
+
   void message_box(const Text& prompt, int style, const std::optional<Text>& title) override;
   Text input_box(const Text& prompt, const Text& title) override;
   bool modal_open() override { return open_ > 0; }
@@ -28,6 +36,7 @@ class Win32FormRuntime : public FormRuntime {
   std::uint32_t window_icon() override;
   void popup_menu(PopupMenu menu) override;
   Text time_separator() override;
+  void stop_timers() override;
   [[noreturn]] void end_process() override;
 
  private:
@@ -35,6 +44,7 @@ class Win32FormRuntime : public FormRuntime {
   HMENU opts_ = nullptr;
   HMENU miniopts_ = nullptr;
   int open_ = 0;  // modal boxes and menus open now
+  std::vector<UINT_PTR> timers_;
 };
 
 }  // namespace tunelet::win32

@@ -13,8 +13,12 @@
 namespace tunelet::win32 {
 namespace {
 
-constexpr UINT kAnswerTimeoutMs = 1000;
-constexpr DWORD kSilenceRemembered = 5000;     // ms; Windows itself calls a window hung after 5 s
+// A player opening the next file or stream, or a chat client busy drawing,
+// may take a second or two to answer; Windows calls a window hung only when
+// it has read no message for 5 s, and then SMTO_ABORTIFHUNG gives up at once.
+// 3 s waits out the busy peers and keeps a post short of the 5 s after which
+// our own window would be called hung.
+constexpr UINT kAnswerTimeoutMs = 3000;
 constexpr std::size_t kLongestText = 1 << 24;  // characters asked for at most
 
 HWND to_hwnd(WindowHandle window) {
@@ -25,43 +29,32 @@ WindowHandle from_hwnd(HWND window) {
   return static_cast<WindowHandle>(reinterpret_cast<UINT_PTR>(window));
 }
 
-bool has_class(HWND window, const char* class_name) {
-  char found[256];
-  return GetClassNameA(window, found, sizeof found) > 0 && lstrcmpiA(found, class_name) == 0;
+bool has_class(HWND window, const Text& class_name) {
+  wchar_t found[256];
+  return GetClassNameW(window, found, 256) > 0 && lstrcmpiW(found, wide(class_name)) == 0;
+}
+
+// Sends and waits for the answer; nothing when none came.
+std::optional<LRESULT> send_waiting(WindowHandle window, UINT message, WPARAM wparam,
+                                    LPARAM lparam) {
+  DWORD_PTR answer = 0;
+  if (window == kNoWindow || !SendMessageTimeoutW(to_hwnd(window), message, wparam, lparam,
+                                                  SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer)) {
+    return std::nullopt;
+  }
+  return static_cast<LRESULT>(answer);
 }
 
 }  // namespace
 
-bool Win32WindowSystem::send_with_timeout(WindowHandle window, std::uint32_t message,
-                                          std::uintptr_t wparam, std::intptr_t lparam,
-                                          std::intptr_t* answer) {
-  *answer = 0;
-  if (window == silent_window_ && GetTickCount() - silent_since_ < kSilenceRemembered) {
-    return false;
-  }
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutA(to_hwnd(window), message, wparam, lparam, SMTO_ABORTIFHUNG,
-                           kAnswerTimeoutMs, &result)) {
-    silent_window_ = window;
-    silent_since_ = GetTickCount();
-    return false;
-  }
-  if (window == silent_window_) {
-    silent_window_ = kNoWindow;
-  }
-  *answer = static_cast<std::intptr_t>(result);
-  return true;
-}
-
 WindowHandle Win32WindowSystem::find_window(const Text& class_name) {
-  return from_hwnd(FindWindowA(to_system_code_page(class_name).data(), nullptr));
+  return from_hwnd(FindWindowW(wide(class_name), nullptr));
 }
 
 // FindWindowEx under Wine finds nothing when the child to start after is of
 // another class, so the children are walked here, as FindWindowEx documents.
 WindowHandle Win32WindowSystem::find_child_window(WindowHandle parent, WindowHandle after,
                                                   const Text& class_name) {
-  const std::vector<char> wanted = to_system_code_page(class_name);
   HWND child = nullptr;
   if (after != kNoWindow) {
     child = GetWindow(to_hwnd(after), GW_HWNDNEXT);
@@ -71,38 +64,30 @@ WindowHandle Win32WindowSystem::find_child_window(WindowHandle parent, WindowHan
     child = GetTopWindow(nullptr);
   }
   for (; child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (has_class(child, wanted.data())) {
+    if (has_class(child, class_name)) {
       return from_hwnd(child);
     }
   }
   return kNoWindow;
 }
 
-std::int32_t Win32WindowSystem::send_message(WindowHandle window, std::uint32_t message,
-                                             std::uint32_t wparam, std::int32_t lparam) {
-  if (window == kNoWindow) {
-    return 0;
-  }
-  std::intptr_t answer = 0;
-  send_with_timeout(window, message, wparam, lparam, &answer);
-  return static_cast<std::int32_t>(answer);
+std::optional<std::int32_t> Win32WindowSystem::send_message(WindowHandle window,
+                                                            std::uint32_t message,
+                                                            std::uint32_t wparam,
+                                                            std::int32_t lparam) {
+  const std::optional<LRESULT> answer = send_waiting(window, message, wparam, lparam);
+  return answer ? std::optional<std::int32_t>(static_cast<std::int32_t>(*answer)) : std::nullopt;
 }
 
 void Win32WindowSystem::post_message(WindowHandle window, std::uint32_t message,
                                      std::uint32_t wparam, std::int32_t lparam) {
   if (window != kNoWindow) {
-    PostMessageA(to_hwnd(window), message, wparam, lparam);
+    PostMessageW(to_hwnd(window), message, wparam, lparam);
   }
 }
 
 bool Win32WindowSystem::set_window_text(WindowHandle window, const Text& text) {
-  if (window == kNoWindow) {
-    return false;
-  }
-  const std::vector<char> bytes = to_system_code_page(text);
-  std::intptr_t answer = 0;
-  return send_with_timeout(window, WM_SETTEXT, 0, reinterpret_cast<std::intptr_t>(bytes.data()),
-                           &answer);
+  return send_waiting(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(text))).has_value();
 }
 
 // GetWindowText reads another program's title without sending it a message,
@@ -110,31 +95,32 @@ bool Win32WindowSystem::set_window_text(WindowHandle window, const Text& text) {
 // two calls: what fits the length read first is taken.
 Text Win32WindowSystem::window_title(WindowHandle window) {
   const int length = window == kNoWindow ? 0
-                                         : std::min(GetWindowTextLengthA(to_hwnd(window)),
+                                         : std::min(GetWindowTextLengthW(to_hwnd(window)),
                                                     static_cast<int>(kLongestText));
   if (length <= 0) {
     return Text();
   }
-  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(to_hwnd(window), buffer.data(), length + 1);
-  return from_system_code_page(buffer.data(), copied);
+  Text title(static_cast<std::size_t>(length) + 1, u'\0');
+  const int copied = GetWindowTextW(to_hwnd(window), wide_buffer(title), length + 1);
+  title.resize(static_cast<std::size_t>(std::clamp(copied, 0, length)));
+  return title;
 }
 
 // The length is not asked for first: under Wine that question waits for a
 // hung window without a bound. The buffer grows until the text fits.
 std::optional<Text> Win32WindowSystem::ask_window_text(WindowHandle window) {
-  if (window == kNoWindow) {
-    return std::nullopt;
-  }
   for (std::size_t size = 1 << 16;; size *= 4) {
-    std::vector<char> buffer(size, '\0');
-    std::intptr_t copied = 0;
-    if (!send_with_timeout(window, WM_GETTEXT, size, reinterpret_cast<std::intptr_t>(buffer.data()),
-                           &copied)) {
+    Text text(size, u'\0');
+    const std::optional<LRESULT> copied =
+        send_waiting(window, WM_GETTEXT, size, reinterpret_cast<LPARAM>(wide_buffer(text)));
+    if (!copied) {
       return std::nullopt;
     }
-    if (static_cast<std::size_t>(copied) + 1 < size || size >= kLongestText) {
-      return from_system_code_page(buffer.data(), static_cast<int>(copied));
+    // The count a window reports is trusted no further than its text's end.
+    text.resize(std::min(static_cast<std::size_t>(std::max<LRESULT>(*copied, 0)),
+                         text.find(u'\0')));
+    if (text.size() + 1 < size || size >= kLongestText) {
+      return text;
     }
   }
 }

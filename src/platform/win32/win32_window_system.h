@@ -1,8 +1,8 @@
-// The window system on Win32. Other programs' windows get single-byte text in
-// the system code page. Every message waits at most a second for its answer,
-// and a window that let one go unanswered is not waited for again for a
-// while, so a hung player or chat client costs the program one second, not
-// one for each message of a post.
+// The window system on Win32. Text goes to and comes from other programs'
+// windows through the wide API: the system converts it for a window that
+// keeps single-byte text, and nothing is lost for one that keeps wide text.
+// A message waits a few seconds at most for its answer, and not at all for a
+// window that the system reports as hung.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +16,7 @@ class Win32WindowSystem : public WindowSystem {
   WindowHandle find_window(const Text& class_name) override;
   WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                  const Text& class_name) override;
-  std::int32_t send_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
+  std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                             std::int32_t lparam) override;
   void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                     std::int32_t lparam) override;
@@ -25,14 +25,6 @@ class Win32WindowSystem : public WindowSystem {
   std::optional<Text> ask_window_text(WindowHandle window) override;
   std::uint16_t async_key_state(int virtual_key) override;
   void notify_icon(IconAction action, const TrayRecord& record) override;
-
- private:
-  // Sends and waits for the answer; false when none came in time.
-  bool send_with_timeout(WindowHandle window, std::uint32_t message, std::uintptr_t wparam,
-                         std::intptr_t lparam, std::intptr_t* answer);
-
-  WindowHandle silent_window_ = kNoWindow;  // the last one that did not answer in time
-  std::uint32_t silent_since_ = 0;          // tick count of that
 };
 
 }  // namespace tunelet::win32
