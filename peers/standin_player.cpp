@@ -33,7 +33,7 @@ const wchar_t* const kStopped = L"stopped";
 const wchar_t* playback = kPlaying;
 std::wstring received;  // the commands, one a line
 HWND player = nullptr;
-DWORD slow_ms = 0;        // the first answer after a change of song waits this long
+DWORD slow_ms = 0;  // the first answer after a change of song waits this long
 bool song_changed = false;
 
 void show() {

@@ -130,8 +130,7 @@ class FakePlatform final : public WindowSystem,
   std::uint64_t milliseconds_since_start() override { return milliseconds; }
   Text time_text() override { return u"12:34:56"; }
   Text date_text() override { return u"06/12/2026"; }
-  std::optional<Text> load(const Text& application, const Text& section,
-                           const Text& key) override {
+  std::optional<Text> load(const Text& application, const Text& section, const Text& key) override {
     const auto found = settings.find(narrow(key));
     const bool ours = application + u"/" + section == u"Tunelet/Main";
     return ours && found != settings.end() ? found->second : Text();

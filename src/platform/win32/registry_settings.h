@@ -9,8 +9,7 @@ namespace tunelet::win32 {
 
 class RegistrySettings : public SettingsStore {
  public:
-  std::optional<Text> load(const Text& application, const Text& section,
-                           const Text& key) override;
+  std::optional<Text> load(const Text& application, const Text& section, const Text& key) override;
   bool save(const Text& application, const Text& section, const Text& key,
             const Text& value) override;
 };

@@ -16,8 +16,7 @@ std::vector<char> to_system_code_page(const Text& text) {
 
 Text own_window_text(HWND window) {
   Text text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
-  const int copied =
-      GetWindowTextW(window, wide_buffer(text), static_cast<int>(text.size()));
+  const int copied = GetWindowTextW(window, wide_buffer(text), static_cast<int>(text.size()));
   text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
   return text;
 }

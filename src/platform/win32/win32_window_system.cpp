@@ -117,8 +117,8 @@ std::optional<Text> Win32WindowSystem::ask_window_text(WindowHandle window) {
       return std::nullopt;
     }
     // The count a window reports is trusted no further than its text's end.
-    text.resize(std::min(static_cast<std::size_t>(std::max<LRESULT>(*copied, 0)),
-                         text.find(u'\0')));
+    text.resize(
+        std::min(static_cast<std::size_t>(std::max<LRESULT>(*copied, 0)), text.find(u'\0')));
     if (text.size() + 1 < size || size >= kLongestText) {
       return text;
     }

@@ -16,8 +16,8 @@ class Win32WindowSystem : public WindowSystem {
   WindowHandle find_window(const Text& class_name) override;
   WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                  const Text& class_name) override;
-  std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
-                            std::int32_t lparam) override;
+  std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
+                                           std::uint32_t wparam, std::int32_t lparam) override;
   void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                     std::int32_t lparam) override;
   bool set_window_text(WindowHandle window, const Text& text) override;
