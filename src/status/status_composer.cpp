@@ -39,21 +39,16 @@ bool is_opening_stream(const Text& title) {
   return contains(lowered, u"opening") && contains(lowered, u".wma");
 }
 
-// The player's three figures, as with no player ("", "0", "0") unless it
-// answers. Once it lets a question go unanswered it is asked nothing more,
+// The player's three figures, as with no player ("", "0", "0") when it does
+// not answer. Once it lets a question go unanswered it is asked nothing more,
 // so a post waits for a busy or hung player once.
 void ask_player(Platform& platform, TemplateValues& values) {
-  values.playlist_position = values.playlist_length = u"0";
   WindowSystem& windows = platform.windows;
-  if (find_player(windows) == kNoWindow) {
-    return;
-  }
-  const PlayerAnswer length = player_track_length(windows);
+  const bool present = find_player(windows) != kNoWindow;
+  const PlayerAnswer length = present ? player_track_length(windows) : std::nullopt;
   const PlayerAnswer position = length ? player_playlist_position(windows) : std::nullopt;
   const PlayerAnswer count = position ? player_playlist_length(windows) : std::nullopt;
-  if (length) {
-    values.track_length = format_track_length(*length, platform.form.time_separator());
-  }
+  values.track_length = length ? format_track_length(*length, platform.form.time_separator()) : u"";
   values.playlist_position = decimal(position.value_or(0));
   values.playlist_length = decimal(count.value_or(0));
 }
