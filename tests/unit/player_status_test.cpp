@@ -127,8 +127,9 @@ TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
       Timer1_Timer(fake.platform, state);
     }
     EXPECT_EQ(fake.logged({"settext"}), row.posted);
-    const std::size_t questions = row.player == Player::kAnswers ? 3 : row.player == Player::kHung;
-    EXPECT_EQ(fake.logged({"send 1 1024"}).size(), questions * row.posted.size());
+    const std::size_t questions[] = {3, 0, 1};  // a player that answers, none, a hung one
+    EXPECT_EQ(fake.logged({"send 1 1024"}).size(),
+              questions[static_cast<int>(row.player)] * row.posted.size());
   }
 }
 
