@@ -69,12 +69,9 @@ TEST(ChatCommands, TheMasterOperatorDrivesThePlayer) {
   session.say(L"Boss", L"/stop");
   ASSERT_TRUE(wait_until([&] { return echoes.count == 3; }));
   EXPECT_EQ(session.player_received(), L"40048\r\n");
-  SendMessageW(session.control(tunelet::app::kText4), WM_SETTEXT, 0,
-               reinterpret_cast<LPARAM>(L"%s ccom"));
   session.say(L"", L"/exit");
   EXPECT_TRUE(session.player.ends_within(10000));
   EXPECT_TRUE(session.tunelet->ends_within(5000));
   EXPECT_EQ(echoes.stop(), (std::vector<std::wstring>{L"Boss:<b>/skip</b>", L"Alice:hi",
                                                       L"Boss:/stop", L":/exit"}));
-  EXPECT_EQ(stored(L"String"), L"%s ccom");
 }
