@@ -9,6 +9,11 @@ std::optional<Text> load(Platform& platform, const Text& key) {
   return platform.settings.load(kSettingsApplication, kSettingsSection, key);
 }
 
+// A stored value that checks its switch: any text but the empty one.
+bool is_set(const std::optional<Text>& value) {
+  return value && !value->empty();
+}
+
 bool save(Platform& platform, const Text& key, const Text& value) {
   return platform.settings.save(kSettingsApplication, kSettingsSection, key, value);
 }
@@ -20,10 +25,10 @@ void Form_Load(Platform& platform, ProgramState& state) {
   const std::optional<Text> enabled = load(platform, kEnabledKey);
   state.form.Text4 = status_template.value_or(Text());
   state.unreadable = {!status_template, !enabled};
-  if (!enabled.value_or(Text()).empty()) {
+  if (is_set(enabled)) {
     state.form.Check1 = kChecked;
   }
-  if (!load(platform, kSaveStateKey).value_or(Text()).empty()) {
+  if (is_set(load(platform, kSaveStateKey))) {
     state.form.Check2 = kChecked;
   }
 }
@@ -43,7 +48,7 @@ void Hitit(Platform& platform, const ProgramState& state) {
       saved &= save(platform, kEnabledKey, form.Check1 == kChecked ? u"1" : u"");
     }
     saved &= save(platform, kSaveStateKey, u"1");
-  } else if (!load(platform, kSaveStateKey).value_or(Text()).empty()) {
+  } else if (is_set(load(platform, kSaveStateKey))) {
     saved &= save(platform, kSaveStateKey, u"");
   }
   if (!saved && !state.session_ending) {

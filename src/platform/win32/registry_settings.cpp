@@ -30,6 +30,10 @@ class RegistryKey {
   HKEY key_ = nullptr;
 };
 
+bool is_text(DWORD type) {
+  return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
 }  // namespace
 
 // Other tools store the value as REG_EXPAND_SZ, or with an odd number of
@@ -49,7 +53,7 @@ std::optional<Text> RegistrySettings::load(const Text& application, const Text& 
   if (asking == ERROR_FILE_NOT_FOUND) {
     return Text();
   }
-  if (asking != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
+  if (asking != ERROR_SUCCESS || !is_text(type)) {
     return std::nullopt;
   }
   // Room for every byte stored, and a NUL after them.
@@ -57,7 +61,7 @@ std::optional<Text> RegistrySettings::load(const Text& application, const Text& 
   size = static_cast<DWORD>((value.size() - 1) * sizeof(wchar_t));
   if (RegQueryValueExW(opened.get(), wide(key), nullptr, &type,
                        reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
+      !is_text(type)) {
     return std::nullopt;
   }
   // The stored string may or may not end in a NUL; it ends at the first one.
