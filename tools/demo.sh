@@ -3,16 +3,16 @@
 # seconds; Tunelet, with a ready template, announces every song in the
 # stand-in chat room. The chat transcript is printed here as it grows, a
 # screenshot is saved as build/demo.png, and everything ends after a minute.
-# Runs on your display when DISPLAY is set, on a virtual one otherwise. Lines
-# of other participants can be typed into the chat room's lower box.
+# Runs on your display when DISPLAY is set, on a virtual one otherwise.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 tools/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 -j"$(nproc)" >/dev/null
-build="$root/build/win32"
+source tools/wine_bits.sh
+cmake --preset "$windows_preset" >/dev/null
+cmake --build --preset "$windows_preset" -j"$(nproc)" >/dev/null
+build="$root/build/$windows_preset"
 
 source tools/wine_env.sh
 

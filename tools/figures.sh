@@ -4,9 +4,9 @@
 # posting on and its hotkey poll running: CPU time and memory.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build/win32"
 export TUNELET_VIRTUAL_DISPLAY=1
 source "$root/tools/wine_env.sh"
+build="$root/build/$windows_preset"
 wine reg add 'HKCU\Software\VB and VBA Program Settings\Tunelet\Main' /v Enabled /d 1 /f \
   >/dev/null 2>&1
 wine "$build/standin_chat.exe" &
@@ -15,7 +15,7 @@ wine "$build/tunelet.exe" &
 sleep 5
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 tunelet=$(pgrep -x tunelet.exe)
-server=$(pgrep -x wineserver32 || pgrep -x wineserver)
+server=$(pgrep -x "$(basename "$WINESERVER")" || pgrep -x wineserver)
 tunelet_before=$(cpu_ticks "$tunelet")
 server_before=$(cpu_ticks "$server")
 sleep 20

@@ -26,9 +26,15 @@ cpack --preset win32 >/dev/null
 echo "figure: tunelet.exe is $(stat -c %s build/win32/tunelet.exe) bytes"
 unzip -l build/tunelet-*-win32.zip | tail -n +4 | head -n -2
 
-echo "== end to end under Wine"
-cmake --preset e2e >/dev/null
-cmake --build --preset e2e -j"$(nproc)"
+source tools/wine_bits.sh
+if [ "$windows_bits" = 64 ]; then
+  echo "== the same programs for 64-bit Windows: this machine runs no 32-bit programs"
+  cmake --preset win64 >/dev/null
+  cmake --build --preset win64 -j"$(nproc)"
+fi
+echo "== end to end under ${windows_bits}-bit Wine"
+cmake --preset "$e2e_preset" >/dev/null
+cmake --build --preset "$e2e_preset" -j"$(nproc)"
 tests/e2e/run.sh
 
 echo "== figures: Tunelet idle under Wine"

@@ -1,6 +1,8 @@
-# Sourced by the scripts that run Windows programs: a fresh 32-bit Wine prefix
-# and an X display, virtual unless one is given. Cleans up on exit.
+# Sourced by the scripts that run Windows programs: a fresh Wine prefix (32-bit,
+# or 64-bit where the machine runs no 32-bit programs) and an X display,
+# virtual unless one is given. Cleans up on exit.
 # Needs: wine, xvfb (tools/setup.sh installs them).
+source "$(dirname "${BASH_SOURCE[0]}")/wine_bits.sh"
 
 if [ -z "${HOME:-}" ] || [ ! -d "$HOME" ]; then
   HOME=$(mktemp -d /tmp/tunelet-home.XXXXXX)
@@ -8,7 +10,7 @@ if [ -z "${HOME:-}" ] || [ ! -d "$HOME" ]; then
 fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
-export WINEARCH=win32
+export WINEARCH=win$windows_bits
 WINEPREFIX=$(mktemp -d /tmp/tunelet-wine.XXXXXX)
 export WINEPREFIX
 xvfb_pid=""
