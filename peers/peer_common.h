@@ -26,9 +26,6 @@ constexpr wchar_t kForeignSong[] =
 
 // Child windows by identifier.
 constexpr int kPlayerStatus = 1;  // the player's state and the commands it received
-constexpr int kSenderBox = 4;     // the chat room's line from another participant: who,
-constexpr int kLineBox = 5;       // what,
-constexpr int kSayButton = 6;     // and the button that puts it into the transcript
 
 // The value after `name` among the program's arguments, or `fallback`.
 std::wstring option(const wchar_t* name, const wchar_t* fallback);

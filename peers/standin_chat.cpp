@@ -2,12 +2,11 @@
 // "AIM_ChatWnd" whose children are, in this order, the transcript and the
 // input box (both of class "WndAte32Class") and the send button (class
 // "_Oscar_IconBtn"). A press and release of the button puts the input box's
-// text into the transcript as '<b>NAME</b>: text' and empties the box, as the
-// real client does. Lines of other participants are typed, with their
-// sender, into the boxes below and put in with "Say". Its windows keep wide
-// text, so whatever reaches them in a single-byte code page shows as such.
+// text into the transcript as '<b>TuneFan</b>: text' and empties the box, as
+// the real client does. Its windows keep wide text, so whatever reaches them
+// in a single-byte code page shows as such.
 //
-//   standin_chat.exe [--name NAME] [--transcript FILE]
+//   standin_chat.exe [--transcript FILE]
 //
 // Every line of the transcript also goes to the transcript file.
 #include <windows.h>
@@ -21,7 +20,6 @@ namespace {
 constexpr int kSendButton = 3;
 HWND transcript = nullptr;
 HWND input = nullptr;
-std::wstring own_name;
 std::wstring transcript_path;
 WNDPROC edit_procedure = nullptr;
 DWORD slow_ms = 0;  // a text from another program is taken this long late
@@ -33,14 +31,14 @@ std::wstring text_of(HWND window) {
   return text;
 }
 
-void add_line(const std::wstring& sender, HWND text_box) {
-  const std::wstring line = L"<b>" + sender + L"</b>: " + text_of(text_box);
+void send_input() {
+  const std::wstring line = L"<b>TuneFan</b>: " + text_of(input);
   const int end = GetWindowTextLengthW(transcript);
   SendMessageW(transcript, EM_SETSEL, static_cast<WPARAM>(end), end);
   SendMessageW(transcript, EM_REPLACESEL, FALSE,
                reinterpret_cast<LPARAM>((line + L"\r\n").c_str()));
   peers::append_line(transcript_path, line);
-  SetWindowTextW(text_box, L"");
+  SetWindowTextW(input, L"");
 }
 
 LRESULT CALLBACK text_box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -59,7 +57,7 @@ LRESULT CALLBACK button_procedure(HWND button, UINT message, WPARAM wparam, LPAR
       return 0;
     case WM_LBUTTONUP:
       if (pressed) {
-        add_line(own_name, input);
+        send_input();
       }
       pressed = false;
       return 0;
@@ -85,8 +83,6 @@ LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
     Sleep(static_cast<DWORD>(lparam) * 1000);
   } else if (message == WM_COMMAND && wparam == peers::kSlow) {
     slow_ms = static_cast<DWORD>(lparam);
-  } else if (message == WM_COMMAND && LOWORD(wparam) == peers::kSayButton) {
-    add_line(text_of(GetDlgItem(window, peers::kSenderBox)), GetDlgItem(window, peers::kLineBox));
   } else if (message == WM_DESTROY) {
     PostQuitMessage(0);
   } else {
@@ -98,7 +94,6 @@ LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  own_name = peers::option(L"--name", L"TuneFan");
   transcript_path = peers::option(L"--transcript", L"");
   WNDCLASSW text_box{};  // the client's text boxes are edit boxes under its own class name
   GetClassInfoW(nullptr, L"EDIT", &text_box);
@@ -111,7 +106,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   peers::register_window_class(L"AIM_ChatWnd", chat_procedure);
 
   HWND chat = CreateWindowExW(0, L"AIM_ChatWnd", L"Chat room: music", WS_OVERLAPPEDWINDOW, 0, 230,
-                              640, 330, nullptr, nullptr, instance, nullptr);
+                              640, 250, nullptr, nullptr, instance, nullptr);
   const DWORD edge = WS_EX_CLIENTEDGE;
   transcript = peers::add_child(chat, L"WndAte32Class",
                                 WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, edge, 1,
@@ -120,13 +115,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   input = peers::add_child(chat, L"WndAte32Class", WS_TABSTOP | ES_AUTOHSCROLL, edge, 2,
                            {4, 186, 556, 210});
   peers::add_child(chat, L"_Oscar_IconBtn", 0, 0, kSendButton, {560, 186, 628, 210});
-  peers::add_child(chat, L"STATIC", 0, 0, 0, {4, 224, 84, 240}, L"From:");
-  peers::add_child(chat, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, edge, peers::kSenderBox,
-                   {88, 220, 188, 242});
-  peers::add_child(chat, L"EDIT", WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL, edge,
-                   peers::kLineBox, {192, 220, 556, 290});
-  peers::add_child(chat, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, peers::kSayButton,
-                   {560, 220, 628, 244}, L"Say");
   ShowWindow(chat, SW_SHOWNOACTIVATE);
   return peers::run_message_loop();
 }

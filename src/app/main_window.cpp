@@ -5,7 +5,6 @@
 #include "app/background_picture.h"
 #include "app/form_design.h"
 #include "chat/chat_commands.h"
-#include "chat/chat_intake.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/text_conversion.h"
 #include "player/title_reader.h"
@@ -234,7 +233,6 @@ void on_timer(UINT_PTR timer) {
     case kTimer2:
       Timer2_Timer(platform().windows, *form1.state);
       show_state();
-      read_chat_room(platform(), *form1.state);
       // Read once a second, the system's 32-bit millisecond count never
       // wraps unseen on Windows XP.
       platform().clock.milliseconds_since_start();

@@ -1,6 +1,5 @@
 #include "chat/chat_commands.h"
 
-#include "chat/chat_intake.h"
 #include "player/player_link.h"
 #include "shell/settings.h"
 
@@ -55,7 +54,6 @@ void Check4_Click(Platform& platform, ProgramState& state) {
   if (state.form.Check4 != kChecked) {
     return;
   }
-  start_chat_intake(platform, state);
   state.form.master_operator =
       platform.form.input_box(u"Master operator of ccom?", u"Enter your SN");
 }

@@ -1,5 +1,7 @@
 // Chat commands ("CCOM"): one participant of the chat room, the master
-// operator, drives the player with slash commands such as "/skip".
+// operator, drives the player with slash commands such as "/skip". Built but
+// dormant: nothing reads the chat room, so no line reaches the interpreter
+// and no participant can drive the player.
 #pragma once
 
 #include "platform/platform.h"
@@ -20,8 +22,7 @@ void interpret_chat_line(Platform& platform, const ProgramState& state, const Te
                          const Text& message);
 
 // The "CCOM" switch changed: checked, it asks for the master operator's
-// screen name (Cancel clears it), and the chat room's lines up to now are
-// history.
+// screen name (Cancel clears it).
 void Check4_Click(Platform& platform, ProgramState& state);
 
 }  // namespace tunelet

@@ -142,10 +142,6 @@ class FormRuntime {
   // A modal box with one text field; the typed text, or empty on Cancel.
   virtual Text input_box(const Text& prompt, const Text& title) = 0;
 
-  // True while one of the program's modal boxes or menus is open; timers
-  // go on ticking meanwhile.
-  virtual bool modal_open() = 0;
-
   // Shows or hides the main window; its state stays as it is.
   virtual void show_window() = 0;
   virtual void hide_window() = 0;

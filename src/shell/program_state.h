@@ -1,11 +1,8 @@
 // All state of the running program: what the main window holds (its controls
-// and three strings), the current song, the notification icon's record and
-// what the chat intake has seen. The real window keeps its controls in step
+// and three strings), the current song and the notification icon's record.
+// The real window keeps its controls in step
 // with this object; the logic reads and writes only this.
 #pragma once
-
-#include <optional>
-#include <vector>
 
 #include "platform/platform.h"
 
@@ -30,11 +27,6 @@ struct MainWindowState {
   Text master_operator;
 };
 
-// The complete lines of the chat room's transcript as the chat intake last
-// read them; none until its first read after "CCOM" was checked, which makes
-// every line then present history.
-using SeenChatLines = std::optional<std::vector<Text>>;
-
 // The stored settings that were there at the start but could not be read as
 // text: the exit keeps them unless the user changed their control.
 struct UnreadableSettings {
@@ -46,7 +38,6 @@ struct ProgramState {
   MainWindowState form;
   Text current_song;
   TrayRecord tray;
-  SeenChatLines seen_chat_lines;
   UnreadableSettings unreadable;
   bool session_ending = false;  // Windows is ending the user's session
 };

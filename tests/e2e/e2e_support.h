@@ -150,12 +150,6 @@ struct Session {
   bool wait_for_lines(std::size_t count) const {
     return wait_until([&] { return transcript().size() >= count; });
   }
-  // Another participant's line, put in through the chat room's own box.
-  void say(const wchar_t* sender, const wchar_t* line) const {
-    SetDlgItemTextW(chat_window, peers::kSenderBox, sender);
-    SetDlgItemTextW(chat_window, peers::kLineBox, line);
-    SendMessageW(GetDlgItem(chat_window, peers::kSayButton), BM_CLICK, 0, 0);
-  }
   void next_song() const {
     PostMessageW(player_window, WM_COMMAND, tunelet::player_command::kNext, 0);
   }

@@ -146,7 +146,6 @@ class FakePlatform final : public WindowSystem,
   Text input_box(const Text& prompt, const Text& title) override {
     return note("input", narrow(title), narrow(prompt)), Text();
   }
-  bool modal_open() override { return false; }
   void show_window() override { note("show"), visible = true; }
   void hide_window() override { note("hide"), visible = false; }
   int window_state() override { return state; }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "chat/chat_commands.h"
-#include "chat/chat_intake.h"
 #include "chat/chat_poster.h"
 #include "fake_platform.h"
 
@@ -91,37 +90,6 @@ TEST(InterpretChatLine, EchoesEveryLineAndObeysOnlyTheMasterOperator) {
     } catch (const fake::ProcessEnded&) {
     }
     EXPECT_EQ(fake.logged({"box", "post", "end"}), row.done) << fake::narrow(row.message);
-  }
-}
-
-// "CCOM" is checked while the transcript reads as its first text; each later
-// text is one tick's read, and one more tick reads the last again.
-TEST(ChatIntake, HandsEachNewChatLineOverOnceInOrder) {
-  const struct {
-    std::deque<Text> transcript;
-    std::vector<std::string> handed;
-    int check4 = kChecked;
-  } rows[] = {
-      // clang-format off
-      {{u"<b>A</b>: 0\r\n", u"<b>A</b>: 0\r\n<b>B</b>: 1\r\n<b>C</b>: 2\r\n"}, {"box 0 - B:1", "box 0 - C:2"}},
-      {{u"", u"<b>B</b>: 1", u"<b>B</b>: 1\r\n"}, {"box 0 - B:1"}},  // complete with its CR LF
-      {{u"<b>A</b>: 1\r\n<b>A</b>: 2\r\n", u"<b>A</b>: 2\r\n<b>B</b>: 3\r\n"}, {"box 0 - B:3"}},  // the top drops off
-      {{u"<b>A</b>: 1\r\n", u"", u"<b>A</b>: 1\r\n"}, {"box 0 - A:1"}},  // cleared
-      {{u"", u"Boss has entered the room\r\n<font><b>B</b></font>: a: b\r\n"}, {"box 0 - B:a: b"}},
-      {{u"", u"<b>A</b>: 1\r\n"}, {}, kUnchecked},
-      // clang-format on
-  };
-  for (const auto& row : rows) {
-    fake::FakePlatform fake;
-    fake.windows[add_chat_room(fake) + 1].titles = row.transcript;
-    ProgramState state;
-    state.form.Check4 = kChecked;
-    start_chat_intake(fake.platform, state);
-    state.form.Check4 = row.check4;
-    for (std::size_t tick = 0; tick < row.transcript.size(); ++tick) {
-      read_chat_room(fake.platform, state);
-    }
-    EXPECT_EQ(fake.logged({"box"}), row.handed) << fake::narrow(row.transcript.back());
   }
 }
 

@@ -45,18 +45,14 @@ INT_PTR CALLBACK input_box_procedure(HWND dialog, UINT message, WPARAM wparam, L
 
 void Win32FormRuntime::message_box(const Text& prompt, int style,
                                    const std::optional<Text>& title) {
-  ++open_;
   MessageBoxW(owner_, wide(prompt), title ? wide(*title) : kApplicationTitle,
               static_cast<UINT>(style));
-  --open_;
 }
 
 Text Win32FormRuntime::input_box(const Text& prompt, const Text& title) {
   InputBox box{prompt, title, Text()};
-  ++open_;
   DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUT_BOX), owner_,
                   input_box_procedure, reinterpret_cast<LPARAM>(&box));
-  --open_;
   return box.answer;
 }
 
@@ -94,10 +90,8 @@ void Win32FormRuntime::popup_menu(PopupMenu menu) {
   POINT pointer;
   GetCursorPos(&pointer);
   SetForegroundWindow(owner_);
-  ++open_;
   TrackPopupMenu(menu == PopupMenu::kOpts ? opts_ : miniopts_, TPM_LEFTALIGN | TPM_RIGHTBUTTON,
                  pointer.x, pointer.y, 0, owner_, nullptr);
-  --open_;
   PostMessageW(owner_, WM_NULL, 0, 0);
 }
 

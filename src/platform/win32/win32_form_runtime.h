@@ -27,7 +27,6 @@ class Win32FormRuntime : public FormRuntime {
 
   void message_box(const Text& prompt, int style, const std::optional<Text>& title) override;
   Text input_box(const Text& prompt, const Text& title) override;
-  bool modal_open() override { return open_ > 0; }
   void show_window() override;
   void hide_window() override;
   int window_state() override;
@@ -43,7 +42,6 @@ class Win32FormRuntime : public FormRuntime {
   HWND owner_ = nullptr;
   HMENU opts_ = nullptr;
   HMENU miniopts_ = nullptr;
-  int open_ = 0;  // modal boxes and menus open now
   std::vector<UINT_PTR> timers_;
 };
 
