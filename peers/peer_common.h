@@ -8,15 +8,19 @@
 
 namespace peers {
 
-// Test hooks, sent as WM_COMMAND with a count of seconds as lParam: the
-// chat room stops answering for that long; the player moves to the next
-// song first.
-constexpr WPARAM kHang = 99;
-constexpr WPARAM kNextThenHang = 98;
-// And with a count of milliseconds: from then on the chat room takes each
-// text that long late, and the player its first question after each change
-// of song, when a real player is busy opening the next file.
+// Test hooks, sent as WM_COMMAND with a count of milliseconds as lParam: the
+// chat room is busy for that long, reading no message; the player moves to
+// the next song first.
+constexpr WPARAM kBusy = 99;
+constexpr WPARAM kNextThenBusy = 98;
+// From then on the chat room takes each text, and the player answers each
+// question, that long late.
 constexpr WPARAM kSlow = 97;
+// With lParam 1, until 0: the chat room's input box refuses every text sent
+// to it (answers FALSE and keeps its own); the player scrolls its title in
+// the taskbar, a character every 100 ms.
+constexpr WPARAM kRefuse = 96;
+constexpr WPARAM kScroll = 95;
 
 // The player's second song: Western, Cyrillic and a symbol, more than any
 // single-byte code page holds.

@@ -22,7 +22,8 @@ HWND transcript = nullptr;
 HWND input = nullptr;
 std::wstring transcript_path;
 WNDPROC edit_procedure = nullptr;
-DWORD slow_ms = 0;  // a text from another program is taken this long late
+DWORD slow_ms = 0;      // a text from another program is taken this long late
+bool refusing = false;  // and not at all
 
 std::wstring text_of(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -44,6 +45,9 @@ void send_input() {
 LRESULT CALLBACK text_box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_SETTEXT && InSendMessage()) {
     Sleep(slow_ms);
+    if (refusing) {
+      return FALSE;
+    }
   }
   return CallWindowProcW(edit_procedure, box, message, wparam, lparam);
 }
@@ -79,10 +83,12 @@ LRESULT CALLBACK button_procedure(HWND button, UINT message, WPARAM wparam, LPAR
 }
 
 LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COMMAND && wparam == peers::kHang) {
-    Sleep(static_cast<DWORD>(lparam) * 1000);
+  if (message == WM_COMMAND && wparam == peers::kBusy) {
+    Sleep(static_cast<DWORD>(lparam));
   } else if (message == WM_COMMAND && wparam == peers::kSlow) {
     slow_ms = static_cast<DWORD>(lparam);
+  } else if (message == WM_COMMAND && wparam == peers::kRefuse) {
+    refusing = lparam != 0;
   } else if (message == WM_DESTROY) {
     PostQuitMessage(0);
   } else {

@@ -7,6 +7,7 @@
 // With --advance the player moves to the next entry every SECONDS seconds.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "peer_common.h"
@@ -33,13 +34,19 @@ const wchar_t* const kStopped = L"stopped";
 const wchar_t* playback = kPlaying;
 std::wstring received;  // the commands, one a line
 HWND player = nullptr;
-DWORD slow_ms = 0;  // the first answer after a change of song waits this long
-bool song_changed = false;
+DWORD slow_ms = 0;  // every answer waits this long
+constexpr UINT_PTR kAdvanceTimer = 1;
+constexpr UINT_PTR kScrollTimer = 2;
+std::size_t scrolled = 0;  // characters the title is turned round by in the taskbar
 
 void show() {
   const Entry& entry = kPlaylist[position];
-  SetWindowTextW(player,
-                 (std::to_wstring(position + 1) + L". " + entry.name + L" - Winamp").c_str());
+  std::wstring title = std::to_wstring(position + 1) + L". " + entry.name + L" - Winamp";
+  if (scrolled > 0) {
+    title += L" *** ";
+    std::rotate(title.begin(), title.begin() + scrolled % title.size(), title.end());
+  }
+  SetWindowTextW(player, title.c_str());
   SetDlgItemTextW(player, peers::kPlayerStatus,
                   (std::wstring(playback) + L": " + entry.name + L"\r\n" + received).c_str());
 }
@@ -47,18 +54,27 @@ void show() {
 void step(int by) {
   position = ((position + by) % kEntries + kEntries) % kEntries;
   playback = kPlaying;
-  song_changed = true;
 }
 
 void on_command(WPARAM command, LPARAM count) {
-  if (command == peers::kNextThenHang) {
+  if (command == peers::kNextThenBusy) {
     step(1);
     show();
-    Sleep(static_cast<DWORD>(count) * 1000);
+    Sleep(static_cast<DWORD>(count));
     return;
   }
   if (command == peers::kSlow) {
     slow_ms = static_cast<DWORD>(count);
+    return;
+  }
+  if (command == peers::kScroll) {
+    scrolled = count != 0 ? 1 : 0;
+    if (count != 0) {
+      SetTimer(player, kScrollTimer, 100, nullptr);
+    } else {
+      KillTimer(player, kScrollTimer);
+    }
+    show();
     return;
   }
   received += std::to_wstring(command) + L"\r\n";
@@ -86,10 +102,7 @@ void on_command(WPARAM command, LPARAM count) {
 }
 
 LRESULT on_query(WPARAM argument, LPARAM number) {
-  if (song_changed) {
-    Sleep(slow_ms);
-    song_changed = false;
-  }
+  Sleep(slow_ms);
   const auto is = [&](PlayerQuery query) {
     return argument == query.argument && number == query.number;
   };
@@ -113,7 +126,7 @@ LRESULT CALLBACK player_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_USER:
       return on_query(wparam, lparam);
     case WM_TIMER:
-      step(1);
+      wparam == kScrollTimer ? void(++scrolled) : step(1);
       show();
       return 0;
     case WM_DESTROY:
@@ -135,7 +148,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   show();
   ShowWindow(player, SW_SHOWNOACTIVATE);
   if (const int seconds = _wtoi(peers::option(L"--advance", L"0").c_str())) {
-    SetTimer(player, 1, static_cast<UINT>(seconds) * 1000, nullptr);
+    SetTimer(player, kAdvanceTimer, static_cast<UINT>(seconds) * 1000, nullptr);
   }
   return peers::run_message_loop();
 }

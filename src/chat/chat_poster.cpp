@@ -2,28 +2,32 @@
 
 namespace tunelet {
 
-void post_to_chat(WindowSystem& windows, const Text& message) {
+Delivery post_to_chat(WindowSystem& windows, const Text& message, WaitBudget& budget) {
   const WindowHandle chat = windows.find_window(kChatWindowClass);
   if (chat == kNoWindow) {
-    return;  // with parent 0 the child lookups would search other programs' windows
+    return Delivery::kDone;  // with parent 0 the child lookups would search other programs' windows
   }
   const WindowHandle transcript = windows.find_child_window(chat, kNoWindow, kChatTextBoxClass);
   const WindowHandle input = windows.find_child_window(chat, transcript, kChatTextBoxClass);
   if (transcript == kNoWindow || input == kNoWindow) {
-    return;  // pressing send now would send whatever the user had typed
+    return Delivery::kDone;
   }
-  if (!windows.set_window_text(input, message)) {
-    return;  // a client that did not take the text would send the user's draft, or nothing
+  if (budget.left() == 0) {
+    return Delivery::kNoTime;
   }
-  // A press is always followed by its release. A client that let the press
-  // go unanswered may still take it later: the release is queued after it
-  // rather than waited for a second time.
+  const std::optional<bool> taken = budget.set_text(windows, input, message);
+  if (!taken) {
+    return Delivery::kUnanswered;
+  }
+  if (!*taken) {
+    return Delivery::kRefused;
+  }
+  // The press and its release are queued, not waited for: a busy client
+  // takes them in order when it can, and none is lost or sent twice.
   const WindowHandle send = windows.find_child_window(chat, input, kChatSendButtonClass);
-  if (windows.send_message(send, wm::kLButtonDown, 0, 0)) {
-    windows.send_message(send, wm::kLButtonUp, 0, 0);
-  } else {
-    windows.post_message(send, wm::kLButtonUp, 0, 0);
-  }
+  windows.post_message(send, wm::kLButtonDown, 0, 0);
+  windows.post_message(send, wm::kLButtonUp, 0, 0);
+  return Delivery::kDone;
 }
 
 }  // namespace tunelet

@@ -60,26 +60,24 @@ class WindowSystem {
 
   // Sends a message and returns the window's answer. Nothing when the window
   // did not answer: there is none, the system reports it hung, or it took
-  // longer than the bound of a few seconds.
+  // longer than `wait_ms`.
   virtual std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
-                                                   std::uint32_t wparam, std::int32_t lparam) = 0;
+                                                   std::uint32_t wparam, std::int32_t lparam,
+                                                   std::uint32_t wait_ms) = 0;
 
   // Queues a message to the window and returns at once.
   virtual void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                             std::int32_t lparam) = 0;
 
-  // WM_SETTEXT: replaces the window's text. False when the window did not
-  // take it: there is none, or it did not answer.
-  virtual bool set_window_text(WindowHandle window, const Text& text) = 0;
+  // WM_SETTEXT: replaces the window's text. True when the window took it,
+  // false when it answered that it did not; nothing when there is no window
+  // or it did not answer within `wait_ms`.
+  virtual std::optional<bool> set_window_text(WindowHandle window, const Text& text,
+                                              std::uint32_t wait_ms) = 0;
 
   // A window's title as the system keeps it, read without waiting for the
   // window; empty for window 0.
   virtual Text window_title(WindowHandle window) = 0;
-
-  // WM_GETTEXT: the whole text as the window itself gives it, such as the
-  // contents of a text box; nothing when there is no window or it does not
-  // answer.
-  virtual std::optional<Text> ask_window_text(WindowHandle window) = 0;
 
   // GetAsyncKeyState: top bit set while the key is held, lowest bit set
   // when it was pressed since the previous call.

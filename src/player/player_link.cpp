@@ -10,11 +10,11 @@ void post_command(WindowSystem& windows, std::uint32_t command) {
   windows.post_message(find_player(windows), wm::kCommand, command, 0);
 }
 
-PlayerAnswer ask(WindowSystem& windows, PlayerQuery query) {
+PlayerAnswer ask(WindowSystem& windows, WaitBudget& budget, PlayerQuery query) {
   if (find_player(windows) == kNoWindow) {
     return 0;
   }
-  return windows.send_message(find_player(windows), wm::kUser, query.argument, query.number);
+  return budget.send(windows, find_player(windows), wm::kUser, query.argument, query.number);
 }
 
 }  // namespace
@@ -42,14 +42,14 @@ void player_close(WindowSystem& windows) {
   post_command(windows, player_command::kClose);
 }
 
-PlayerAnswer player_playlist_length(WindowSystem& windows) {
-  return ask(windows, player_query::kPlaylistLength);
+PlayerAnswer player_playlist_length(WindowSystem& windows, WaitBudget& budget) {
+  return ask(windows, budget, player_query::kPlaylistLength);
 }
-PlayerAnswer player_playlist_position(WindowSystem& windows) {
-  return ask(windows, player_query::kPlaylistPosition);
+PlayerAnswer player_playlist_position(WindowSystem& windows, WaitBudget& budget) {
+  return ask(windows, budget, player_query::kPlaylistPosition);
 }
-PlayerAnswer player_track_length(WindowSystem& windows) {
-  return ask(windows, player_query::kTrackLength);
+PlayerAnswer player_track_length(WindowSystem& windows, WaitBudget& budget) {
+  return ask(windows, budget, player_query::kTrackLength);
 }
 
 }  // namespace tunelet

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/platform.h"
+#include "platform/wait_budget.h"
 
 namespace tunelet {
 
@@ -41,11 +42,12 @@ void player_pause(WindowSystem& windows);
 void player_stop(WindowSystem& windows);
 void player_close(WindowSystem& windows);
 
-// 0 when there is no player; nothing when the player did not answer;
-// otherwise its answer, unchecked.
+// 0 when there is no player; nothing when the player did not answer within
+// what is left of the budget; otherwise its answer, unchecked.
 using PlayerAnswer = std::optional<std::int32_t>;
-PlayerAnswer player_playlist_length(WindowSystem& windows);
-PlayerAnswer player_playlist_position(WindowSystem& windows);  // as the player counts, from 0
-PlayerAnswer player_track_length(WindowSystem& windows);       // seconds; -1: no track
+PlayerAnswer player_playlist_length(WindowSystem& windows, WaitBudget& budget);
+// As the player counts, from 0.
+PlayerAnswer player_playlist_position(WindowSystem& windows, WaitBudget& budget);
+PlayerAnswer player_track_length(WindowSystem& windows, WaitBudget& budget);  // -1: no track
 
 }  // namespace tunelet

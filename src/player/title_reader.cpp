@@ -2,6 +2,22 @@
 
 namespace tunelet {
 
+Text unscroll_title(const Text& title) {
+  // The scrolled text is the title and " *** " turned round: read twice over,
+  // the whole title follows the first "*** ", five characters short of the
+  // turn. A song whose own name holds "***" gives no title ending so.
+  const Text twice = title + title;
+  const Text::size_type marker = twice.find(u"*** ");
+  if (title.size() < 5 || marker == Text::npos) {
+    return title;
+  }
+  const Text unscrolled = twice.substr(marker + 4, title.size() - 5);
+  const Text tail = u" - Winamp";
+  const bool ends_so = unscrolled.size() >= tail.size() &&
+                       unscrolled.compare(unscrolled.size() - tail.size(), tail.size(), tail) == 0;
+  return ends_so ? unscrolled : title;
+}
+
 Text cut_title(const Text& title) {
   // Only the leading number goes: a '1.' later in the song's name stays. The
   // blank after it stays too, so the song begins with a blank.
@@ -11,7 +27,7 @@ Text cut_title(const Text& title) {
 }
 
 Text read_title(WindowSystem& windows) {
-  return cut_title(windows.window_title(windows.find_window(u"winamp v1.x")));
+  return cut_title(unscroll_title(windows.window_title(windows.find_window(u"winamp v1.x"))));
 }
 
 void Timer2_Timer(WindowSystem& windows, ProgramState& state) {
@@ -21,7 +37,9 @@ void Timer2_Timer(WindowSystem& windows, ProgramState& state) {
   state.current_song = read_title(windows);
   const Text second = read_title(windows);
   if (second == state.current_song) {
-    state.form.Text3 = read_title(windows);
+    // The song and the title box from the same read, so that a post never
+    // announces one song under the other's title.
+    state.current_song = state.form.Text3 = read_title(windows);
   }
 }
 

@@ -4,6 +4,8 @@
 // with this object; the logic reads and writes only this.
 #pragma once
 
+#include <optional>
+
 #include "platform/platform.h"
 
 namespace tunelet {
@@ -34,10 +36,26 @@ struct UnreadableSettings {
   bool enabled = false;
 };
 
+// A post whose text the chat room has not taken yet, tried again while the
+// song stays the same.
+struct PendingPost {
+  Text title;  // the title box when it was composed
+  Text message;
+  std::uint64_t since = 0;  // first tried, in milliseconds since the system started
+};
+
+// Until when each peer, having let a message go unanswered, is left alone.
+struct PeerRests {
+  std::uint64_t player_until = 0;
+  std::uint64_t chat_until = 0;
+};
+
 struct ProgramState {
   MainWindowState form;
   Text current_song;
   TrayRecord tray;
+  std::optional<PendingPost> pending_post;
+  PeerRests rests;
   UnreadableSettings unreadable;
   bool session_ending = false;  // Windows is ending the user's session
 };

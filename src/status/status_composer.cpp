@@ -11,6 +11,13 @@ namespace {
 
 constexpr int kUptimeStyle = 3;
 
+// A player or chat client busy for a moment answers within a few tenths of a
+// second; waiting longer only freezes our window, which takes no input while
+// it waits. Half a second is short enough that a click never feels ignored.
+constexpr std::uint32_t kPostWaitMs = 500;
+constexpr std::uint64_t kRestMs = 1000;
+constexpr std::uint64_t kRetryForMs = 10000;
+
 const Text* value_of(char16_t letter, const TemplateValues& values) {
   switch (letter) {
     case u's':
@@ -39,28 +46,37 @@ bool is_opening_stream(const Text& title) {
   return contains(lowered, u"opening") && contains(lowered, u".wma");
 }
 
-// The player's three figures, as with no player ("", "0", "0") when it does
-// not answer. Once it lets a question go unanswered it is asked nothing more,
-// so a post waits for a busy or hung player once.
-void ask_player(Platform& platform, TemplateValues& values) {
+// The player's three figures, as with no player ("", "0", "0") unless it
+// answers all three questions. Once it lets one go unanswered it is asked
+// nothing more, and is left alone for a while.
+void ask_player(Platform& platform, PeerRests& rests, WaitBudget& budget, TemplateValues& values) {
+  values.track_length = u"";
+  values.playlist_position = values.playlist_length = u"0";
   WindowSystem& windows = platform.windows;
-  const bool present = find_player(windows) != kNoWindow;
-  const PlayerAnswer length = present ? player_track_length(windows) : std::nullopt;
-  const PlayerAnswer position = length ? player_playlist_position(windows) : std::nullopt;
-  const PlayerAnswer count = position ? player_playlist_length(windows) : std::nullopt;
-  values.track_length = length ? format_track_length(*length, platform.form.time_separator()) : u"";
-  values.playlist_position = decimal(position.value_or(0));
-  values.playlist_length = decimal(count.value_or(0));
+  if (find_player(windows) == kNoWindow ||
+      platform.clock.milliseconds_since_start() < rests.player_until) {
+    return;
+  }
+  const PlayerAnswer length = player_track_length(windows, budget);
+  const PlayerAnswer position = length ? player_playlist_position(windows, budget) : std::nullopt;
+  const PlayerAnswer count = position ? player_playlist_length(windows, budget) : std::nullopt;
+  if (!count) {
+    rests.player_until = platform.clock.milliseconds_since_start() + kRestMs;
+    return;
+  }
+  values.track_length = format_track_length(*length, platform.form.time_separator());
+  values.playlist_position = decimal(*position);
+  values.playlist_length = decimal(*count);
 }
 
 }  // namespace
 
-TemplateValues gather_template_values(Platform& platform, const Text& current_song) {
+TemplateValues gather_template_values(Platform& platform, ProgramState& state, WaitBudget& budget) {
   TemplateValues values;
-  values.song = current_song;
+  values.song = state.current_song;
   values.time = platform.clock.time_text();
   values.date = platform.clock.date_text();
-  ask_player(platform, values);
+  ask_player(platform, state.rests, budget, values);
   const std::uint64_t uptime = platform.clock.milliseconds_since_start();
   constexpr std::uint64_t kLargest = std::numeric_limits<std::int64_t>::max();
   values.uptime = format_duration(static_cast<std::int64_t>(uptime < kLargest ? uptime : kLargest),
@@ -93,10 +109,37 @@ void Timer1_Timer(Platform& platform, ProgramState& state) {
       form.Text3 == form.last_posted_title || is_opening_stream(form.Text3)) {
     return;
   }
-  const TemplateValues values = gather_template_values(platform, state.current_song);
-  form.status_message = expand_template(form.Text4, values);
-  post_to_chat(platform.windows, form.status_message);
-  form.last_posted_title = form.Text3;
+  std::optional<PendingPost>& pending = state.pending_post;
+  if (pending && pending->title != form.Text3) {
+    pending.reset();  // the song changed: the new one is posted instead
+  }
+  const std::uint64_t now = platform.clock.milliseconds_since_start();
+  if (pending && now - pending->since >= kRetryForMs) {
+    form.last_posted_title = pending->title;  // given up: dropped, as with no chat room
+    pending.reset();
+    return;
+  }
+  if (now < state.rests.chat_until) {
+    return;
+  }
+  WaitBudget budget(platform.clock, kPostWaitMs);
+  if (!pending) {
+    form.status_message =
+        expand_template(form.Text4, gather_template_values(platform, state, budget));
+    pending = PendingPost{form.Text3, form.status_message, now};
+  }
+  switch (post_to_chat(platform.windows, pending->message, budget)) {
+    case Delivery::kDone:
+      form.last_posted_title = pending->title;
+      pending.reset();
+      break;
+    case Delivery::kUnanswered:
+      state.rests.chat_until = platform.clock.milliseconds_since_start() + kRestMs;
+      break;
+    case Delivery::kRefused:
+    case Delivery::kNoTime:
+      break;  // tried again on the next tick
+  }
 }
 
 }  // namespace tunelet

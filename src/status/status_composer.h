@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/wait_budget.h"
 #include "shell/program_state.h"
 
 namespace tunelet {
@@ -17,8 +18,11 @@ struct TemplateValues {
   Text uptime;             // %u
 };
 
-// Computes every value, in the order above, whatever the template uses.
-TemplateValues gather_template_values(Platform& platform, const Text& current_song);
+// Computes every value, in the order above, whatever the template uses. The
+// player is asked within the budget, and not at all while it rests after a
+// question it let go; unanswered, it counts as absent: "%l" empty, "%z" and
+// "%f" 0.
+TemplateValues gather_template_values(Platform& platform, ProgramState& state, WaitBudget& budget);
 
 // One pass from left to right: each "%s", "%t", "%d", "%l", "%z", "%f", "%u"
 // becomes its value; the values are inserted as they stand and never scanned
@@ -26,7 +30,11 @@ TemplateValues gather_template_values(Platform& platform, const Text& current_so
 Text expand_template(const Text& status_template, const TemplateValues& values);
 
 // Every 350 ms: posts the status message when the title box holds a title
-// other than the last one posted and "Enabled" is not off.
+// other than the last one posted and "Enabled" is not off. One post waits
+// for the player and the chat room half a second at most, together. A text
+// the chat room did not take is tried again on later ticks, for ten seconds
+// while the song stays, and a peer that let a message go is left alone for a
+// second first; send is pressed once, after the text was taken.
 void Timer1_Timer(Platform& platform, ProgramState& state);
 
 }  // namespace tunelet

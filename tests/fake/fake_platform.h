@@ -3,6 +3,7 @@
 // boxes and menus. What the logic asks of it goes to one log, as text.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -25,8 +26,9 @@ inline std::string narrow(const Text& text) {
 struct FakeWindow {
   WindowHandle parent;
   Text class_name;
-  std::deque<Text> titles{Text()};  // successive reads; the last stays
-  bool hung = false;                // lets every message go unanswered
+  std::deque<Text> titles{Text()};     // successive reads; the last stays
+  std::uint32_t answers_after_ms = 0;  // the time each sent message takes; the clock moves on
+  bool refuses_text = false;           // answers WM_SETTEXT with FALSE
   std::map<std::pair<std::uint32_t, std::int32_t>, std::int32_t> answers{};  // to WM_USER
 };
 
@@ -47,6 +49,7 @@ class FakePlatform final : public WindowSystem,
   std::uint64_t milliseconds = 0;
   std::map<std::string, std::optional<Text>> settings;  // by key; nothing: not text
   std::string failing_setting;
+  Text separator = u":";  // of hours, minutes and seconds
   bool visible = true;
   int state = kNormal;
   std::function<void()> on_resize;  // the resize handler
@@ -71,9 +74,14 @@ class FakePlatform final : public WindowSystem,
     const WindowHandle handle = windows.empty() ? 1 : windows.rbegin()->first + 1;
     return windows.emplace(handle, FakeWindow{parent, class_name}), handle;
   }
-  FakeWindow* live(WindowHandle window) {
+  // The window, once it has answered within `wait_ms`; nothing otherwise.
+  FakeWindow* answering(WindowHandle window, std::uint32_t wait_ms) {
     const auto found = windows.find(window);
-    return found == windows.end() || found->second.hung ? nullptr : &found->second;
+    if (found == windows.end()) {
+      return nullptr;
+    }
+    milliseconds += std::min(found->second.answers_after_ms, wait_ms);
+    return found->second.answers_after_ms <= wait_ms ? &found->second : nullptr;
   }
 
   WindowHandle find_window(const Text& name) override { return find_child_window(0, 0, name); }
@@ -88,20 +96,24 @@ class FakePlatform final : public WindowSystem,
     return kNoWindow;
   }
   std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
-                                           std::uint32_t wparam, std::int32_t lparam) override {
+                                           std::uint32_t wparam, std::int32_t lparam,
+                                           std::uint32_t wait_ms) override {
     note("send", window, message, wparam, lparam);
-    if (!live(window)) {
-      return std::nullopt;
-    }
-    return message == wm::kUser ? live(window)->answers[{wparam, lparam}] : 0;
+    FakeWindow* found = answering(window, wait_ms);
+    return found ? std::optional<std::int32_t>(found->answers[{wparam, lparam}]) : std::nullopt;
   }
   void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                     std::int32_t lparam) override {
     note("post", window, message, wparam, lparam);
   }
-  bool set_window_text(WindowHandle window, const Text& text) override {
+  std::optional<bool> set_window_text(WindowHandle window, const Text& text,
+                                      std::uint32_t wait_ms) override {
     note("settext", window, narrow(text));
-    return live(window) && (live(window)->titles = {text}, true);
+    FakeWindow* found = answering(window, wait_ms);
+    if (!found) {
+      return std::nullopt;
+    }
+    return !found->refuses_text && (found->titles = {text}, true);
   }
   Text window_title(WindowHandle window) override {
     if (windows.count(window) == 0) {
@@ -113,9 +125,6 @@ class FakePlatform final : public WindowSystem,
       titles.pop_front();
     }
     return title;
-  }
-  std::optional<Text> ask_window_text(WindowHandle window) override {
-    return live(window) ? std::optional<Text>(window_title(window)) : std::nullopt;
   }
   std::uint16_t async_key_state(int virtual_key) override { return keys[virtual_key]; }
   void notify_icon(IconAction action, const TrayRecord& record) override {
@@ -155,7 +164,7 @@ class FakePlatform final : public WindowSystem,
   void popup_menu(PopupMenu menu) override {
     note("menu", menu == PopupMenu::kOpts ? "Opts" : "Miniopts");
   }
-  Text time_separator() override { return u":"; }
+  Text time_separator() override { return separator; }
   void stop_timers() override { note("stop timers"); }
   [[noreturn]] void end_process() override { note("end"), throw ProcessEnded(); }
 };

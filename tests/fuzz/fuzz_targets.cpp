@@ -26,9 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::int64_t milliseconds = 0;
   std::memcpy(&milliseconds, numbers, sizeof milliseconds);
   switch (TUNELET_FUZZ_TARGET) {
-    case 0:  // the title cut: a title without a blank is all number
+    case 0: {  // the title cut: a title without a blank is all number
       require(cut_title(text).size() <= (contains(text, u" ") ? text.size() : 0));
+      const Text unscrolled = unscroll_title(text);  // the title itself, or a title in it
+      require(unscrolled == text || (unscrolled.size() + 5 == text.size() &&
+                                     unscrolled.rfind(u" - Winamp") + 9 == unscrolled.size()));
       break;
+    }
     case 1:  // values that look like variables come out as they are
       require(contains(text, u"%") ||
               expand_template(text, {u"%s", u"%t%", u"", u"%%", u"%z", u"%f%u", u"%"}) == text);

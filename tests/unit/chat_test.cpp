@@ -14,15 +14,17 @@ TEST(PostToChat, SetsTheSecondTextBoxAndPressesTheButtonAfterIt) {
     std::vector<Text> windows;  // the chat room's children; without it, other programs' windows
     Text message;
     std::vector<std::string> log;
-    WindowHandle hung = kNoWindow;  // lets every message go unanswered
+    Delivery delivery = Delivery::kDone;
+    std::uint32_t input_ms = 0;  // the time the input box takes to answer
+    bool refuses = false;
   } rows[] = {
       // clang-format off
-      {true, {kBox, kBox, kButton}, u"", {"settext 3 ", "send 4 513 0 0", "send 4 514 0 0"}},
-      {true, {kButton, kBox, u"Static", kBox, kButton}, u"np", {"settext 5 np", "send 6 513 0 0", "send 6 514 0 0"}},
+      {true, {kBox, kBox, kButton}, u"", {"settext 3 ", "post 4 513 0 0", "post 4 514 0 0"}},
+      {true, {kButton, kBox, u"Static", kBox, kButton}, u"np", {"settext 5 np", "post 6 513 0 0", "post 6 514 0 0"}},
       {false, {kBox, kBox, kButton}, u"np", {}},
       {true, {kBox, kButton}, u"np", {}},  // no input box: the user's draft is not sent
-      {true, {kBox, kBox, kButton}, u"np", {"settext 3 np"}, 3},  // the text not taken: not sent
-      {true, {kBox, kBox, kButton}, u"np", {"settext 3 np", "send 4 513 0 0", "post 4 514 0 0"}, 4},
+      {true, {kBox, kBox, kButton}, u"np", {"settext 3 np"}, Delivery::kUnanswered, 501},
+      {true, {kBox, kBox, kButton}, u"np", {"settext 3 np"}, Delivery::kRefused, 0, true},
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -31,10 +33,12 @@ TEST(PostToChat, SetsTheSecondTextBoxAndPressesTheButtonAfterIt) {
     for (const Text& window_class : row.windows) {
       fake.add_window(window_class, chat);
     }
-    if (row.hung != kNoWindow) {
-      fake.windows.at(row.hung).hung = true;
+    for (auto& [handle, window] : fake.windows) {
+      window.answers_after_ms = row.input_ms;
+      window.refuses_text = row.refuses;
     }
-    post_to_chat(fake, row.message);
+    WaitBudget budget(fake, 500);
+    EXPECT_EQ(post_to_chat(fake, row.message, budget), row.delivery) << &row - rows + 1;
     EXPECT_EQ(fake.log, row.log) << "row " << &row - rows + 1;
   }
 }
@@ -44,12 +48,11 @@ TEST(StripHTML, RemovesEachStretchFromALessThanToTheNextGreaterThan) {
     Text text, stripped;
   } rows[] = {
       // clang-format off
-      {u"<b>hi</b>", u"hi"}, {u"", u""}, {u"plain", u"plain"}, {u"<i><b>x</b></i>", u"x"},
-      {u"<HTML><BODY><FONT>/pause</FONT></BODY></HTML>", u"/pause"},
-      {u"a<b c", u"a c"}, {u"a<bc", u"ac"}, {u"<a", u""}, {u"<<", u""},  // no '>': the next character goes too
-      {u"a<b>c<d", u"ac"}, {u"x>y<z>w", u"x>yw"}, {u"a>b<cd", u"a>bd"},
-      {u"<a<b>>x", u">x"}, {u"<<b>>", u">"}, {u"<>", u""}, {u"1 < 2 and 3 > 2", u"1  2"},
-      {u"ab<", u"ab"}, {u"<b>x</b><", u"x"},  // a '<' at the very end goes alone
+      {u"<b>hi</b>", u"hi"}, {u"<i><b>x</b></i>", u"x"},  // adjacent tags all go
+      {u"a<b c", u"a c"}, {u"<<", u""},  // no '>': the next character goes too
+      {u"x>y<z>w", u"x>yw"}, {u"a>b<cd", u"a>bd"},  // a '>' before any '<' stays
+      {u"<a<b>>x", u">x"},  // no nesting
+      {u"ab<", u"ab"},  // a '<' at the very end goes alone
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -72,7 +75,6 @@ TEST(InterpretChatLine, EchoesEveryLineAndObeysOnlyTheMasterOperator) {
       {u"Boss", u"/stop", {"box 0 - Boss:/stop", "post 1 273 40047 0"}},
       {u"Boss", u"/exit", {"box 0 - Boss:/exit", "end"}, false},
       {u"Boss", u"/skip ", {"box 0 - Boss:/skip "}},
-      {u"Boss", u" /skip", {"box 0 - Boss: /skip"}},
       {u"Boss", u"<b></b>", {"box 0 - Boss:<b></b>"}},
       {u"boss", u"/skip", {"box 0 - boss:/skip"}},
       {u"<b>Boss</b>", u"/skip", {"box 0 - <b>Boss</b>:/skip"}},

@@ -4,6 +4,7 @@
 
 #include "fake_platform.h"
 #include "platform/tick_count.h"
+#include "platform/wait_budget.h"
 #include "player/title_reader.h"
 #include "status/duration_format.h"
 #include "status/status_composer.h"
@@ -12,12 +13,11 @@ namespace tunelet {
 namespace {
 
 // The player's documented protocol: commands posted as WM_COMMAND (273),
-// queries sent as WM_USER (1024) with their argument and number; nothing at
-// all without a player window.
+// queries sent as WM_USER (1024) with their argument and number.
 TEST(PlayerLink, SpeaksThePlayersProtocol) {
   const struct {
     void (*command)(WindowSystem&);
-    PlayerAnswer (*query)(WindowSystem&);
+    PlayerAnswer (*query)(WindowSystem&, WaitBudget&);
     const char* message;
     std::int32_t answer;
   } rows[] = {
@@ -31,12 +31,12 @@ TEST(PlayerLink, SpeaksThePlayersProtocol) {
       // clang-format on
   };
   for (const auto& row : rows) {
-    fake::FakePlatform fake, no_player;
+    fake::FakePlatform fake;
     add_player(fake, {u""}, 225, 0, 17);
-    EXPECT_EQ(row.command ? (row.command(fake), 0) : row.query(fake), PlayerAnswer(row.answer));
+    WaitBudget budget(fake, 500);
+    EXPECT_EQ(row.command ? (row.command(fake), 0) : row.query(fake, budget),
+              PlayerAnswer(row.answer));
     EXPECT_EQ(fake.log, std::vector<std::string>{row.message});
-    EXPECT_EQ(row.command ? (row.command(no_player), 0) : row.query(no_player), PlayerAnswer(0));
-    EXPECT_EQ(no_player.log.size(), 0u) << row.message;
   }
 }
 
@@ -51,13 +51,15 @@ TEST(TitlePoll, PublishesTheSongWhenTwoReadsAgree) {
       // clang-format off
       {kChecked, {u"12. Artist - Title - Winamp"}, u" Artist - Title", u" Artist - Title"},
       {kChecked, {u"1. Track 1. Remix - Winamp"}, u" Track 1. Remix", u" Track 1. Remix"},
-      {kChecked, {u"NoBlankAtAll"}, u"", u""},
       {kChecked, {u"5. A - winamp - Winamp"}, u" A - winamp", u" A - winamp"},
       {kChecked, {u"1. A - Winamp", u"2. B - Winamp"}, u" A", u"old"},  // changed before the second read
-      {kChecked, {u"1. A - Winamp", u"1. A - Winamp", u"2. B - Winamp"}, u" A", u" B"},
+      {kChecked, {u"1. A - Winamp", u"1. A - Winamp", u"2. B - Winamp"}, u" B", u" B"},  // and before the third
       {kChecked, {}, u"", u""},
       {kUnchecked, {u"1. A - Winamp"}, u"before", u"old"},
-      {kGrayed, {u"1. A - Winamp"}, u"before", u"old"},
+      // scrolled in the taskbar, the marker whole or split across the turn
+      {kChecked, {u"tist - Song - Winamp *** 12. Ar", u"ist - Song - Winamp *** 12. Art", u"st - Song - Winamp *** 12. Arti"}, u" Artist - Song", u" Artist - Song"},
+      {kChecked, {u"* 12. Artist - Song - Winamp **", u"*** 12. Artist - Song - Winamp ", u" 12. Artist - Song - Winamp ***"}, u" Artist - Song", u" Artist - Song"},
+      {kChecked, {u"3. A *** B - Winamp"}, u" A *** B", u" A *** B"},  // a song named so
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -76,60 +78,70 @@ TEST(TitlePoll, PublishesTheSongWhenTwoReadsAgree) {
   }
 }
 
-// Posting ticks, each after the title poll left a title box and a song: what
-// goes into the chat room's input box. A player that lets a question go is
-// asked nothing more in that post.
-enum class Player { kAnswers, kNone, kHung };
-
+// Posting ticks, 350 ms apart, each after the title poll left a title box
+// and a song: what was typed into the chat room, how often send was pressed
+// and the player asked. One post waits half a second at most for both
+// peers; a peer that let a message go rests a second.
 TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
   struct Tick {
     Text title_box, song;
-    int check1 = kChecked;
+    std::uint32_t chat_ms = 0;  // the time the chat room takes to answer
+    bool refuses = false;       // its input box refuses the text
   };
+  const Tick kBusyA{u"A", u"A", 600};
   const struct {
     Text status_template;
     std::vector<Tick> ticks;
-    std::vector<std::string> posted;
-    std::int32_t track_length = 225;
-    Player player = Player::kAnswers;
+    std::vector<std::string> typed;
+    std::size_t presses, questions;
+    std::uint32_t player_ms = 0;  // without a player: ~0u
+    Text separator = u":";
   } rows[] = {
       // clang-format off
-      {u"%s|%t|%d|%l|%z|%f|%u|%S|%x|100%", {{u" S", u" S"}}, {"settext 4  S|12:34:56|06/12/2026|03:45|4|17|30d, 0h, 1m|%S|%x|100%"}},
-      {u"%s", {{u" B", u" A"}, {u" B", u" B"}}, {"settext 4  A"}},  // the song fills %s; the title box is what was posted
-      {u"%s", {{u"A", u"A"}, {u"B", u"B"}, {u"B", u"B"}, {u"A", u"A"}}, {"settext 4 A", "settext 4 B", "settext 4 A"}},
-      {u"%s", {{kNoTitleYet, u""}}, {}},
-      {u"%s", {{u"Opening song.WMA", u"x"}, {u".wma OPENING", u"x"}, {u"Opening song.mp3", u"y"}}, {"settext 4 y"}},
-      {u"%s", {{u" S", u" S", kGrayed}, {u" S", u" S", kUnchecked}, {u" S", u" S"}}, {"settext 4  S"}},
-      {u"[%s]", {{u"", u""}, {u" S", u" S"}, {u"", u""}}, {"settext 4 [ S]", "settext 4 []"}},
-      {u"%s at %t", {{u" 100%d %t", u" 100%d %t"}}, {"settext 4  100%d %t at 12:34:56"}},
-      {u"[%l]", {{u" S", u" S"}}, {"settext 4 [59:59]"}, 3599},
-      {u"[%l]", {{u" S", u" S"}}, {"settext 4 [100:00]"}, 6000},
-      {u"[%l]", {{u" S", u" S"}}, {"settext 4 []"}, -61},  // no length known
-      {u"%z/%f [%l]", {{u" S", u" S"}}, {"settext 3 0/0 []"}, 0, Player::kNone},
-      {u"%z/%f [%l]", {{u" S", u" S"}}, {"settext 4 0/0 []"}, 0, Player::kHung},
+      {u"%s|%t|%d|%l|%z|%f|%u|%S|%x|100%", {{u" S", u" S"}}, {"settext 4  S|12:34:56|06/12/2026|03:45|4|17|30d, 0h, 1m|%S|%x|100%"}, 1, 3},
+      {u"%s", {{u" B", u" A"}, {u" B", u" B"}}, {"settext 4  A"}, 1, 3},  // the song fills %s; the title box is what was posted
+      {u"%s", {{u"A", u"A"}, {u"B", u"B"}, {u"B", u"B"}, {u"A", u"A"}}, {"settext 4 A", "settext 4 B", "settext 4 A"}, 3, 9},
+      {u"%s", {{kNoTitleYet, u""}}, {}, 0, 0},
+      {u"%s", {{u"Opening song.WMA", u"x"}, {u".wma OPENING", u"x"}, {u"Opening song.mp3", u"y"}}, {"settext 4 y"}, 1, 3},
+      {u"[%s]", {{u"", u""}, {u" S", u" S"}, {u"", u""}}, {"settext 4 [ S]", "settext 4 []"}, 2, 6},
+      {u"%s at %t", {{u" 100%d %t", u" 100%d %t"}}, {"settext 4  100%d %t at 12:34:56"}, 1, 3},
+      {u"[%l]", {{u" S", u" S"}}, {"settext 4 [03.45]"}, 1, 3, 0, u"."},
+      {u"[%l]", {{u" S", u" S"}}, {"settext 3 []"}, 1, 0, ~0u},
+      // a busy player counts as absent, rests, and leaves the chat room no time in that tick
+      {u"%z/%f [%l]", {{u"A", u"A"}, {u"A", u"A"}, {u"B", u"B"}, {u"C", u"C"}}, {"settext 4 0/0 []", "settext 4 0/0 []"}, 2, 2, 600},
+      {u"%z/%f [%l]", {{u"A", u"A"}, {u"A", u"A"}}, {"settext 4 0/0 []"}, 1, 2, 400},
+      // a chat room that let the text go, or refused it, gets it again, pressed once
+      {u"%s", {kBusyA, {u"A", u"A"}, {u"A", u"A"}, {u"A", u"A"}, {u"A", u"A"}}, {"settext 4 A", "settext 4 A"}, 1, 3},
+      {u"%s", {{u"A", u"A", 0, true}, {u"A", u"A"}, {u"A", u"A"}}, {"settext 4 A", "settext 4 A"}, 1, 3},
+      {u"%s", {kBusyA, {u"B", u"B"}, {u"B", u"B"}, {u"B", u"B"}, {u"B", u"B"}}, {"settext 4 A", "settext 4 B"}, 1, 6},  // the song changed meanwhile
+      // busy for ten seconds: given up, and not posted when it answers again
+      {u"%s", {kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, kBusyA, {u"A", u"A"}, {u"A", u"A"}}, std::vector<std::string>(7, "settext 4 A"), 0, 3},
       // clang-format on
   };
   for (const auto& row : rows) {
     SCOPED_TRACE("row " + std::to_string(&row - rows + 1));
     fake::FakePlatform fake;
-    if (row.player != Player::kNone) {
-      const WindowHandle player = add_player(fake, {u""}, row.track_length, 4, 17);
-      fake.windows[player].hung = row.player == Player::kHung;
+    if (row.player_ms != ~0u) {
+      const WindowHandle player = add_player(fake, {u""}, 225, 4, 17);
+      fake.windows[player].answers_after_ms = row.player_ms;
     }
-    add_chat_room(fake);
+    const WindowHandle input = add_chat_room(fake) + 2;
     fake.milliseconds = 30ULL * 86400000 + 60000;  // past a 32-bit signed count
+    fake.separator = row.separator;
     ProgramState state;
     state.form.Text4 = row.status_template;
+    state.form.Check1 = kChecked;
     for (const Tick& tick : row.ticks) {
       state.form.Text3 = tick.title_box;
       state.current_song = tick.song;
-      state.form.Check1 = tick.check1;
+      fake.windows[input].answers_after_ms = tick.chat_ms;
+      fake.windows[input].refuses_text = tick.refuses;
       Timer1_Timer(fake.platform, state);
+      fake.milliseconds += 350;
     }
-    EXPECT_EQ(fake.logged({"settext"}), row.posted);
-    const std::size_t questions[] = {3, 0, 1};  // a player that answers, none, a hung one
-    EXPECT_EQ(fake.logged({"send 1 1024"}).size(),
-              questions[static_cast<int>(row.player)] * row.posted.size());
+    EXPECT_EQ(fake.logged({"settext"}), row.typed);
+    EXPECT_EQ(fake.logged({"post " + std::to_string(input + 1) + " 513"}).size(), row.presses);
+    EXPECT_EQ(fake.logged({"send 1 1024"}).size(), row.questions);
   }
 }
 

@@ -13,13 +13,7 @@
 namespace tunelet::win32 {
 namespace {
 
-// A player opening the next file or stream, or a chat client busy drawing,
-// may take a second or two to answer; Windows calls a window hung only when
-// it has read no message for 5 s, and then SMTO_ABORTIFHUNG gives up at once.
-// 3 s waits out the busy peers and keeps a post short of the 5 s after which
-// our own window would be called hung.
-constexpr UINT kAnswerTimeoutMs = 3000;
-constexpr std::size_t kLongestText = 1 << 24;  // characters asked for at most
+constexpr int kLongestTitle = 1 << 24;  // characters read at most
 
 HWND to_hwnd(WindowHandle window) {
   return reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
@@ -34,12 +28,13 @@ bool has_class(HWND window, const Text& class_name) {
   return GetClassNameW(window, found, 256) > 0 && lstrcmpiW(found, wide(class_name)) == 0;
 }
 
-// Sends and waits for the answer; nothing when none came.
-std::optional<LRESULT> send_waiting(WindowHandle window, UINT message, WPARAM wparam,
-                                    LPARAM lparam) {
+// Sends and waits for the answer; nothing when none came in time. A window
+// that Windows reports as hung is not waited for at all.
+std::optional<LRESULT> send_waiting(WindowHandle window, UINT message, WPARAM wparam, LPARAM lparam,
+                                    UINT wait_ms) {
   DWORD_PTR answer = 0;
   if (window == kNoWindow || !SendMessageTimeoutW(to_hwnd(window), message, wparam, lparam,
-                                                  SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer)) {
+                                                  SMTO_ABORTIFHUNG, wait_ms, &answer)) {
     return std::nullopt;
   }
   return static_cast<LRESULT>(answer);
@@ -74,8 +69,9 @@ WindowHandle Win32WindowSystem::find_child_window(WindowHandle parent, WindowHan
 std::optional<std::int32_t> Win32WindowSystem::send_message(WindowHandle window,
                                                             std::uint32_t message,
                                                             std::uint32_t wparam,
-                                                            std::int32_t lparam) {
-  const std::optional<LRESULT> answer = send_waiting(window, message, wparam, lparam);
+                                                            std::int32_t lparam,
+                                                            std::uint32_t wait_ms) {
+  const std::optional<LRESULT> answer = send_waiting(window, message, wparam, lparam, wait_ms);
   return answer ? std::optional<std::int32_t>(static_cast<std::int32_t>(*answer)) : std::nullopt;
 }
 
@@ -86,17 +82,20 @@ void Win32WindowSystem::post_message(WindowHandle window, std::uint32_t message,
   }
 }
 
-bool Win32WindowSystem::set_window_text(WindowHandle window, const Text& text) {
-  return send_waiting(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(text))).has_value();
+// An edit box that cannot hold the text answers FALSE and keeps what it had.
+std::optional<bool> Win32WindowSystem::set_window_text(WindowHandle window, const Text& text,
+                                                       std::uint32_t wait_ms) {
+  const std::optional<LRESULT> answer =
+      send_waiting(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(text)), wait_ms);
+  return answer ? std::optional<bool>(*answer != FALSE) : std::nullopt;
 }
 
 // GetWindowText reads another program's title without sending it a message,
 // so a hung player cannot stall the poll. The title may change between the
 // two calls: what fits the length read first is taken.
 Text Win32WindowSystem::window_title(WindowHandle window) {
-  const int length = window == kNoWindow ? 0
-                                         : std::min(GetWindowTextLengthW(to_hwnd(window)),
-                                                    static_cast<int>(kLongestText));
+  const int length =
+      window == kNoWindow ? 0 : std::min(GetWindowTextLengthW(to_hwnd(window)), kLongestTitle);
   if (length <= 0) {
     return Text();
   }
@@ -104,25 +103,6 @@ Text Win32WindowSystem::window_title(WindowHandle window) {
   const int copied = GetWindowTextW(to_hwnd(window), wide_buffer(title), length + 1);
   title.resize(static_cast<std::size_t>(std::clamp(copied, 0, length)));
   return title;
-}
-
-// The length is not asked for first: under Wine that question waits for a
-// hung window without a bound. The buffer grows until the text fits.
-std::optional<Text> Win32WindowSystem::ask_window_text(WindowHandle window) {
-  for (std::size_t size = 1 << 16;; size *= 4) {
-    Text text(size, u'\0');
-    const std::optional<LRESULT> copied =
-        send_waiting(window, WM_GETTEXT, size, reinterpret_cast<LPARAM>(wide_buffer(text)));
-    if (!copied) {
-      return std::nullopt;
-    }
-    // The count a window reports is trusted no further than its text's end.
-    text.resize(
-        std::min(static_cast<std::size_t>(std::max<LRESULT>(*copied, 0)), text.find(u'\0')));
-    if (text.size() + 1 < size || size >= kLongestText) {
-      return text;
-    }
-  }
 }
 
 std::uint16_t Win32WindowSystem::async_key_state(int virtual_key) {

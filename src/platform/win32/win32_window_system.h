@@ -1,8 +1,8 @@
 // The window system on Win32. Text goes to and comes from other programs'
 // windows through the wide API: the system converts it for a window that
 // keeps single-byte text, and nothing is lost for one that keeps wide text.
-// A message waits a few seconds at most for its answer, and not at all for a
-// window that the system reports as hung.
+// A message waits for its answer as long as the caller says, and not at all
+// for a window that the system reports as hung.
 #pragma once
 
 #include <cstdint>
@@ -17,12 +17,13 @@ class Win32WindowSystem : public WindowSystem {
   WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                  const Text& class_name) override;
   std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
-                                           std::uint32_t wparam, std::int32_t lparam) override;
+                                           std::uint32_t wparam, std::int32_t lparam,
+                                           std::uint32_t wait_ms) override;
   void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                     std::int32_t lparam) override;
-  bool set_window_text(WindowHandle window, const Text& text) override;
+  std::optional<bool> set_window_text(WindowHandle window, const Text& text,
+                                      std::uint32_t wait_ms) override;
   Text window_title(WindowHandle window) override;
-  std::optional<Text> ask_window_text(WindowHandle window) override;
   std::uint16_t async_key_state(int virtual_key) override;
   void notify_icon(IconAction action, const TrayRecord& record) override;
 };
