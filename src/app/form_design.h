@@ -8,6 +8,8 @@ namespace tunelet::app {
 
 constexpr wchar_t kFormClass[] = L"TuneletForm";
 constexpr wchar_t kFormCaption[] = L"TuneLET";
+constexpr wchar_t kShowRequestMessage[] = L"Tunelet.ShowWindow";
+constexpr wchar_t kRunningMutex[] = L"Local\\Tunelet";
 constexpr int kClientWidthTwips = 4635;
 constexpr int kClientHeightTwips = 1980;
 constexpr COLORREF kBackgroundColour = RGB(1, 0, 66);

@@ -4,9 +4,17 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "app/form_design.h"
 #include "app/main_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // One Tunelet a user session, or every song would be announced twice: a
+  // second start brings the running one back and ends, touching nothing.
+  CreateMutexW(nullptr, FALSE, tunelet::app::kRunningMutex);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    tunelet::app::show_running_tunelet();
+    return 0;
+  }
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   CoInitialize(nullptr);

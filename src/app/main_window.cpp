@@ -28,6 +28,7 @@ struct Form1 {
   HMENU opts = nullptr;
   HMENU miniopts = nullptr;
   UINT taskbar_created = 0;  // broadcast when the notification area is made anew
+  UINT show_request = 0;     // posted by a second start of the program
   HWND focus = nullptr;      // the control that had the focus when the window was left
 };
 
@@ -128,6 +129,7 @@ void on_create() {
   create_menus();
   form1.system->form.set_owner(form1.window, form1.opts, form1.miniopts);
   form1.taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
+  form1.show_request = RegisterWindowMessageW(kShowRequestMessage);
 
   Form_Load(platform(), *form1.state);
   const MainWindowState& form = form1.state->form;
@@ -215,7 +217,7 @@ void on_command(int id, int notification) {
       Showamp_Click(platform(), *form1.state);
       break;
     case kMenuHidecomp:
-      hidecomp_Click(platform());
+      hidecomp_Click(platform(), *form1.state);
       break;
     case kMenuClose:
       close_Click(platform(), *form1.state);
@@ -238,7 +240,7 @@ void on_timer(UINT_PTR timer) {
       platform().clock.milliseconds_since_start();
       break;
     case kTmrHotkey:
-      TmrHotkey_Timer(platform());
+      TmrHotkey_Timer(platform(), *form1.state);
       break;
     default:
       break;
@@ -264,6 +266,13 @@ void on_activate(bool active) {
   } else if (!IsIconic(form1.window)) {
     SetFocus(form1.focus != nullptr ? form1.focus : control(kCheck1));
   }
+}
+
+// The user started the program again, which came to us: the window comes
+// back, in front.
+void on_another_start() {
+  Showamp_Click(platform(), *form1.state);
+  SetForegroundWindow(form1.window);
 }
 
 LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -313,11 +322,29 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
         Taskbar_Created(platform(), *form1.state);
         return 0;
       }
+      if (message == form1.show_request && message != 0) {
+        on_another_start();
+        return 0;
+      }
       return DefWindowProcW(window, message, wparam, lparam);
   }
 }
 
 }  // namespace
+
+void show_running_tunelet() {
+  HWND running = nullptr;
+  for (int tries = 0; tries < 40 && (running = FindWindowW(kFormClass, nullptr)) == nullptr;
+       ++tries) {
+    Sleep(50);  // the running one may be starting still
+  }
+  if (running != nullptr) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(running, &process);
+    AllowSetForegroundWindow(process);
+    PostMessageW(running, RegisterWindowMessageW(kShowRequestMessage), 0, 0);
+  }
+}
 
 HWND create_main_window(HINSTANCE instance, win32::Win32Platform& system, ProgramState& state) {
   form1.system = &system;

@@ -83,9 +83,9 @@ class WindowSystem {
   // when it was pressed since the previous call.
   virtual std::uint16_t async_key_state(int virtual_key) = 0;
 
-  // Adds or removes the program's notification-area icon; refusals are
-  // not reported.
-  virtual void notify_icon(IconAction action, const TrayRecord& record) = 0;
+  // Adds or removes the program's notification-area icon; false when the
+  // notification area refused (none is there yet, or no such icon).
+  virtual bool notify_icon(IconAction action, const TrayRecord& record) = 0;
 };
 
 // Time as the user sees it and as the system counts it.
@@ -143,6 +143,7 @@ class FormRuntime {
   // Shows or hides the main window; its state stays as it is.
   virtual void show_window() = 0;
   virtual void hide_window() = 0;
+  virtual bool window_visible() = 0;
 
   // The main window's state. Setting it runs the resize handler before it
   // returns.

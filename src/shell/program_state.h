@@ -54,6 +54,7 @@ struct ProgramState {
   MainWindowState form;
   Text current_song;
   TrayRecord tray;
+  bool tray_icon = false;  // the notification area holds the icon
   std::optional<PendingPost> pending_post;
   PeerRests rests;
   UnreadableSettings unreadable;

@@ -5,7 +5,7 @@ namespace {
 
 // The layout of the system's first notification icon record.
 constexpr std::uint32_t kTrayRecordSize = 88;
-constexpr std::uint32_t kTrayFlags = 7;  // callback message, icon and tip
+constexpr std::uint32_t kTrayFlags = kIconMessage | kIconImage | kIconTip;
 constexpr std::size_t kTipLength = 64;
 
 void fill_tray_record(Platform& platform, TrayRecord& tray) {
@@ -19,15 +19,30 @@ void fill_tray_record(Platform& platform, TrayRecord& tray) {
   tray.tip.resize(kTipLength, u' ');
 }
 
+// Hidden, with the icon in the notification area; back on the taskbar,
+// still minimised, when the notification area refuses it. An add for the
+// icon that is there already is refused, and it stays.
+void go_to_tray(Platform& platform, ProgramState& state) {
+  platform.form.hide_window();
+  state.tray_icon = platform.windows.notify_icon(IconAction::kAdd, state.tray) || state.tray_icon;
+  if (!state.tray_icon) {
+    platform.form.show_window();
+  }
+}
+
+void delete_icon(Platform& platform, ProgramState& state) {
+  platform.windows.notify_icon(IconAction::kDelete, state.tray);
+  state.tray_icon = false;
+}
+
 }  // namespace
 
 void Form_Resize(Platform& platform, ProgramState& state) {
   if (platform.form.window_state() == kMinimised) {
-    platform.form.hide_window();
     fill_tray_record(platform, state.tray);
-    platform.windows.notify_icon(IconAction::kAdd, state.tray);
+    go_to_tray(platform, state);
   } else {
-    platform.windows.notify_icon(IconAction::kDelete, state.tray);
+    delete_icon(platform, state);
   }
 }
 
@@ -42,26 +57,41 @@ void TrayIcon_Event(Platform& platform, std::uint32_t mouse_message) {
 
 void Showamp_Click(Platform& platform, ProgramState& state) {
   platform.form.show_window();
-  platform.windows.notify_icon(IconAction::kDelete, state.tray);
+  delete_icon(platform, state);
   platform.form.set_window_state(kNormal);
 }
 
-void hidecomp_Click(Platform& platform) {
+void hidecomp_Click(Platform& platform, ProgramState& state) {
   platform.form.hide_window();
+  if (state.tray_icon) {
+    delete_icon(platform, state);
+  }
 }
 
-void TmrHotkey_Timer(Platform& platform) {
+void TmrHotkey_Timer(Platform& platform, ProgramState& state) {
   const std::uint16_t control = platform.windows.async_key_state(kControlKey);
   const std::uint16_t a = platform.windows.async_key_state(kAKey);
-  if ((control & a) != 0) {
-    platform.form.show_window();
+  if ((control & a) == 0) {
+    return;
   }
+  // Hidden completely from the tray, the window is still minimised: it
+  // comes back restored.
+  if (platform.form.window_state() == kMinimised && !state.tray_icon &&
+      !platform.form.window_visible()) {
+    platform.form.set_window_state(kNormal);
+  }
+  platform.form.show_window();
 }
 
-void Taskbar_Created(Platform& platform, const ProgramState& state) {
-  if (platform.form.window_state() == kMinimised) {
-    platform.windows.notify_icon(IconAction::kAdd, state.tray);
+void Taskbar_Created(Platform& platform, ProgramState& state) {
+  if (platform.form.window_state() != kMinimised) {
+    return;
   }
+  if (state.tray_icon) {  // all icons went with the old notification area
+    state.tray_icon = platform.windows.notify_icon(IconAction::kAdd, state.tray);
+  } else if (platform.form.window_visible()) {
+    go_to_tray(platform, state);  // left on the taskbar by a refused icon
+  }                               // else hidden completely: no icon wanted
 }
 
 }  // namespace tunelet

@@ -50,10 +50,25 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   EXPECT_FALSE(IsWindowVisible(form));
   hold_keys({VK_CONTROL, 'A'}, 100);
   EXPECT_TRUE(window_is(true, true, true));  // shown as it was: minimised, with its icon
-  tray_menu({VK_DOWN, VK_DOWN, VK_RETURN});  // "Hide Tunelet Completely"
-  EXPECT_TRUE(window_is(false, true, true));
+  tray_menu({VK_DOWN, VK_DOWN, VK_RETURN});  // "Hide Tunelet Completely": no window, no icon
+  EXPECT_TRUE(window_is(false, true, false));
   session.next_song();  // songs go on being posted
   EXPECT_TRUE(session.wait_for_lines(2));
+  hold_keys({VK_CONTROL, 'A'}, 100);
+  EXPECT_TRUE(window_is(true, false, false));  // back restored
+
+  // Started again while in the tray: the second ends at once, the first
+  // comes back, and the next song is posted once.
+  ASSERT_TRUE(minimise());
+  Process second{L"tunelet.exe"};
+  EXPECT_TRUE(second.ends_within(3000));
+  EXPECT_TRUE(window_is(true, false, false));
+  session.next_song();
+  ASSERT_TRUE(session.wait_for_lines(3));
+  Sleep(2000);
+  EXPECT_EQ(session.transcript().size(), 3u);
+
+  ASSERT_TRUE(minimise());
   tray_menu({VK_UP, VK_RETURN});  // "Close", the last item, ends Tunelet and leaves no icon
   EXPECT_TRUE(session.tunelet->ends_within(5000));
   EXPECT_EQ(tray_icon(), nullptr);

@@ -7,7 +7,6 @@
 #include <deque>
 #include <functional>
 #include <map>
-#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -43,8 +42,7 @@ class FakePlatform final : public WindowSystem,
  public:
   Platform platform{*this, *this, *this, *this};
   std::vector<std::string> log;
-  std::map<WindowHandle, FakeWindow> windows;              // handles 1, 2, ... in z-order
-  std::set<std::pair<WindowHandle, std::uint32_t>> icons;  // in the notification area
+  std::map<WindowHandle, FakeWindow> windows;  // handles 1, 2, ... in z-order
   std::map<int, std::uint16_t> keys;
   std::uint64_t milliseconds = 0;
   std::map<std::string, std::optional<Text>> settings;  // by key; nothing: not text
@@ -127,14 +125,12 @@ class FakePlatform final : public WindowSystem,
     return title;
   }
   std::uint16_t async_key_state(int virtual_key) override { return keys[virtual_key]; }
-  void notify_icon(IconAction action, const TrayRecord& record) override {
+  bool tray_refuses = false;  // no notification area yet
+  bool notify_icon(IconAction action, const TrayRecord& record) override {
     note(action == IconAction::kAdd ? "icon add" : "icon delete", record.size, record.window,
          record.id, record.flags, record.callback_message, record.icon,
          narrow(record.tip.substr(0, record.tip.find(u'\0'))));
-    if (record.size != 0) {  // a record never filled is refused
-      action == IconAction::kAdd ? void(icons.insert({record.window, record.id}))
-                                 : void(icons.erase({record.window, record.id}));
-    }
+    return !tray_refuses && record.size != 0;  // a record never filled is refused
   }
   std::uint64_t milliseconds_since_start() override { return milliseconds; }
   Text time_text() override { return u"12:34:56"; }
@@ -157,6 +153,7 @@ class FakePlatform final : public WindowSystem,
   }
   void show_window() override { note("show"), visible = true; }
   void hide_window() override { note("hide"), visible = false; }
+  bool window_visible() override { return visible; }
   int window_state() override { return state; }
   void set_window_state(int new_state) override { note("state", state = new_state), on_resize(); }
   WindowHandle window_handle() override { return 0x51; }

@@ -29,6 +29,7 @@ class Win32FormRuntime : public FormRuntime {
   Text input_box(const Text& prompt, const Text& title) override;
   void show_window() override;
   void hide_window() override;
+  bool window_visible() override { return IsWindowVisible(owner_) != FALSE; }
   int window_state() override;
   void set_window_state(int state) override;
   WindowHandle window_handle() override;

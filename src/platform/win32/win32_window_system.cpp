@@ -109,7 +109,7 @@ std::uint16_t Win32WindowSystem::async_key_state(int virtual_key) {
   return static_cast<std::uint16_t>(GetAsyncKeyState(virtual_key));
 }
 
-void Win32WindowSystem::notify_icon(IconAction action, const TrayRecord& record) {
+bool Win32WindowSystem::notify_icon(IconAction action, const TrayRecord& record) {
   NOTIFYICONDATAA data{};
   data.cbSize = record.size;
   data.hWnd = to_hwnd(record.window);
@@ -122,7 +122,7 @@ void Win32WindowSystem::notify_icon(IconAction action, const TrayRecord& record)
   const std::vector<char> tip = to_system_code_page(record.tip);
   std::memcpy(data.szTip, tip.data(), std::min(tip.size(), kTipSize));
   data.szTip[kTipSize - 1] = '\0';
-  Shell_NotifyIconA(static_cast<DWORD>(action), &data);
+  return Shell_NotifyIconA(static_cast<DWORD>(action), &data) != FALSE;
 }
 
 }  // namespace tunelet::win32

@@ -25,7 +25,7 @@ class Win32WindowSystem : public WindowSystem {
                                       std::uint32_t wait_ms) override;
   Text window_title(WindowHandle window) override;
   std::uint16_t async_key_state(int virtual_key) override;
-  void notify_icon(IconAction action, const TrayRecord& record) override;
+  bool notify_icon(IconAction action, const TrayRecord& record) override;
 };
 
 }  // namespace tunelet::win32
