@@ -34,7 +34,7 @@ void register_window_class(const wchar_t* name, WNDPROC procedure) {
   WNDCLASSW window_class{};
   window_class.lpfnWndProc = procedure;
   window_class.hInstance = GetModuleHandleW(nullptr);
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = name;
   RegisterClassW(&window_class);

@@ -25,6 +25,7 @@ cmake --build --preset win32 -j"$(nproc)"
 cpack --preset win32 >/dev/null
 echo "figure: tunelet.exe is $(stat -c %s build/win32/tunelet.exe) bytes"
 unzip -l build/tunelet-*-win32.zip | tail -n +4 | head -n -2
+(cd build && sha256sum -c tunelet-*-win32.zip.sha256)
 
 source tools/wine_bits.sh
 if [ "$windows_bits" = 64 ]; then

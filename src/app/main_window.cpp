@@ -4,8 +4,8 @@
 
 #include "app/background_picture.h"
 #include "app/form_design.h"
+#include "app/resource_ids.h"
 #include "chat/chat_commands.h"
-#include "platform/win32/resource_ids.h"
 #include "platform/win32/text_conversion.h"
 #include "player/title_reader.h"
 #include "shell/info_boxes.h"
@@ -24,6 +24,7 @@ struct Form1 {
   int dpi = 96;
   HBITMAP picture = nullptr;
   HFONT fonts[3] = {};
+  HBRUSH background_brush = nullptr;
   HBRUSH check_box_brush = nullptr;
   HMENU opts = nullptr;
   HMENU miniopts = nullptr;
@@ -108,39 +109,41 @@ void create_menus() {
 }
 
 // The hidden title box shows what the title poll decided.
-void show_state() {
-  const Text& title = form1.state->form.Text3;
+void show_title_box() {
+  const Text& title = form1.state->window.Text3;
   if (win32::own_window_text(control(kText3)) != title) {
     SetWindowTextW(control(kText3), win32::wide(title));
   }
 }
 
 void Label5_Click() {
-  platform().form.popup_menu(PopupMenu::kOpts);
+  platform().runtime.popup_menu(PopupMenu::kOpts);
 }
 
 void on_create() {
   form1.fonts[static_cast<int>(FontFace::kVerdana)] = create_font(L"Verdana");
   form1.fonts[static_cast<int>(FontFace::kTahoma)] = create_font(L"Tahoma");
   form1.fonts[static_cast<int>(FontFace::kMsSansSerif)] = create_font(L"MS Sans Serif");
+  form1.background_brush = CreateSolidBrush(kBackgroundColour);
   form1.check_box_brush = CreateSolidBrush(kCheckBoxColour);
   form1.picture = load_background_picture(GetModuleHandleW(nullptr), IDR_BACKGROUND);
   create_controls();
   create_menus();
-  form1.system->form.set_owner(form1.window, form1.opts, form1.miniopts);
+  form1.system->runtime.set_owner(form1.window, form1.opts, form1.miniopts,
+                                  {IDD_INPUT_BOX, IDC_INPUT_PROMPT, IDC_INPUT_TEXT});
   form1.taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
   form1.show_request = RegisterWindowMessageW(kShowRequestMessage);
 
   Form_Load(platform(), *form1.state);
-  const MainWindowState& form = form1.state->form;
-  SetWindowTextW(control(kText4), win32::wide(form.Text4));
-  set_check_value(kCheck1, form.Check1);
-  set_check_value(kCheck2, form.Check2);
-  set_check_value(kCheck4, form.Check4);
+  const MainWindowState& controls = form1.state->window;
+  SetWindowTextW(control(kText4), win32::wide(controls.Text4));
+  set_check_value(kCheck1, controls.Check1);
+  set_check_value(kCheck2, controls.Check2);
+  set_check_value(kCheck4, controls.Check4);
 
-  form1.system->form.start_timer(kTimer1, kTimer1Ms);
-  form1.system->form.start_timer(kTimer2, kTimer2Ms);
-  form1.system->form.start_timer(kTmrHotkey, kTmrHotkeyMs);
+  form1.system->runtime.start_timer(kTimer1, kTimer1Ms);
+  form1.system->runtime.start_timer(kTimer2, kTimer2Ms);
+  form1.system->runtime.start_timer(kTmrHotkey, kTmrHotkeyMs);
 }
 
 void on_paint() {
@@ -148,9 +151,7 @@ void on_paint() {
   HDC dc = BeginPaint(form1.window, &paint);
   RECT client;
   GetClientRect(form1.window, &client);
-  HBRUSH background = CreateSolidBrush(kBackgroundColour);
-  FillRect(dc, &client, background);
-  DeleteObject(background);
+  FillRect(dc, &client, form1.background_brush);
 
   if (form1.picture != nullptr) {
     BITMAP size;
@@ -187,31 +188,31 @@ LRESULT on_control_colour(HDC dc, HWND child) {
 }
 
 void on_command(int id, int notification) {
-  MainWindowState& form = form1.state->form;
+  MainWindowState& controls = form1.state->window;
   switch (id) {
     case kText4:
       if (notification == EN_CHANGE) {
-        form.Text4 = win32::own_window_text(control(kText4));
+        controls.Text4 = win32::own_window_text(control(kText4));
       }
       break;
     case kCheck1:
-      form.Check1 = check_value(kCheck1);
+      controls.Check1 = check_value(kCheck1);
       break;
     case kCheck2:
-      form.Check2 = check_value(kCheck2);
+      controls.Check2 = check_value(kCheck2);
       break;
     case kCheck4:
-      form.Check4 = check_value(kCheck4);
+      controls.Check4 = check_value(kCheck4);
       Check4_Click(platform(), *form1.state);
       break;
     case kMenuHelp:
-      help_Click(platform().form);
+      help_Click(platform().runtime);
       break;
     case kMenuAbout:
-      about_Click(platform().form);
+      about_Click(platform().runtime);
       break;
     case kMenuCcom:
-      CCOM_Click(platform().form);
+      CCOM_Click(platform().runtime);
       break;
     case kMenuShowamp:
       Showamp_Click(platform(), *form1.state);
@@ -227,17 +228,19 @@ void on_command(int id, int notification) {
   }
 }
 
+void on_title_poll_tick() {
+  Timer2_Timer(platform().windows, *form1.state);
+  show_title_box();
+  form1.system->clock.keep_wrap_count();  // once a second is far more than once a wrap
+}
+
 void on_timer(UINT_PTR timer) {
   switch (timer) {
     case kTimer1:
       Timer1_Timer(platform(), *form1.state);
       break;
     case kTimer2:
-      Timer2_Timer(platform().windows, *form1.state);
-      show_state();
-      // Read once a second, the system's 32-bit millisecond count never
-      // wraps unseen on Windows XP.
-      platform().clock.milliseconds_since_start();
+      on_title_poll_tick();
       break;
     case kTmrHotkey:
       TmrHotkey_Timer(platform(), *form1.state);
@@ -358,7 +361,7 @@ HWND create_main_window(HINSTANCE instance, win32::Win32Platform& system, Progra
   form_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TUNELET),
                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                      GetSystemMetrics(SM_CYSMICON), 0));
-  form_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   form_class.lpszClassName = kFormClass;
   if (RegisterClassExW(&form_class) == 0) {
     return nullptr;

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
-#include "shell/program_state.h"
+#include "state/program_state.h"
 
 namespace tunelet::app {
 

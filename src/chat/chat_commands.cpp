@@ -34,8 +34,8 @@ Text StripHTML(const Text& text) {
 
 void interpret_chat_line(Platform& platform, const ProgramState& state, const Text& sender,
                          const Text& message) {
-  platform.form.message_box(sender + u":" + message, kPlainBox, std::nullopt);
-  if (sender != state.form.master_operator) {
+  platform.runtime.message_box(sender + u":" + message, kPlainBox, std::nullopt);
+  if (sender != state.window.master_operator) {
     return;
   }
   const Text command = StripHTML(message);
@@ -51,11 +51,11 @@ void interpret_chat_line(Platform& platform, const ProgramState& state, const Te
 }
 
 void Check4_Click(Platform& platform, ProgramState& state) {
-  if (state.form.Check4 != kChecked) {
+  if (state.window.Check4 != kChecked) {
     return;
   }
-  state.form.master_operator =
-      platform.form.input_box(u"Master operator of ccom?", u"Enter your SN");
+  state.window.master_operator =
+      platform.runtime.input_box(u"Master operator of ccom?", u"Enter your SN");
 }
 
 }  // namespace tunelet

@@ -19,12 +19,9 @@ constexpr WindowHandle kNoWindow = 0;
 // Window messages, by their Win32 numbers.
 namespace wm {
 constexpr std::uint32_t kCommand = 273;
-constexpr std::uint32_t kMouseMove = 512;
 constexpr std::uint32_t kLButtonDown = 513;
 constexpr std::uint32_t kLButtonUp = 514;
-constexpr std::uint32_t kLButtonDoubleClick = 515;
 constexpr std::uint32_t kRButtonDown = 516;
-constexpr std::uint32_t kRButtonUp = 517;
 constexpr std::uint32_t kUser = 1024;
 constexpr std::uint32_t kApp = 0x8000;  // the first message number an application may define
 }  // namespace wm
@@ -53,8 +50,7 @@ class WindowSystem {
   virtual WindowHandle find_window(const Text& class_name) = 0;
 
   // The next child of `parent` with this class after the child `after`
-  // (0: from the first child), or 0. With parent 0 the top-level windows
-  // are searched.
+  // (0: from the first child), or 0. The logic never asks with parent 0.
   virtual WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                          const Text& class_name) = 0;
 
@@ -145,10 +141,10 @@ class FormRuntime {
   virtual void hide_window() = 0;
   virtual bool window_visible() = 0;
 
-  // The main window's state. Setting it runs the resize handler before it
-  // returns.
+  // The main window's state; restoring it to normal runs the resize handler
+  // before it returns.
   virtual int window_state() = 0;
-  virtual void set_window_state(int state) = 0;
+  virtual void restore_window() = 0;
 
   // The main window's handle and the handle of its icon.
   virtual WindowHandle window_handle() = 0;
@@ -174,7 +170,7 @@ struct Platform {
   WindowSystem& windows;
   Clock& clock;
   SettingsStore& settings;
-  FormRuntime& form;
+  FormRuntime& runtime;
 };
 
 }  // namespace tunelet

@@ -53,8 +53,4 @@ Text two_digits(std::int32_t value) {
   return value < 0 ? u"-" + digits : digits;
 }
 
-Text from_ascii(const std::string& ascii) {
-  return Text(ascii.begin(), ascii.end());
-}
-
 }  // namespace tunelet

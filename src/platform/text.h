@@ -26,7 +26,4 @@ Text decimal(std::int64_t value);
 // digits (-1 is "-01").
 Text two_digits(std::int32_t value);
 
-// Plain ASCII into Text, for literals built at run time.
-Text from_ascii(const std::string& ascii);
-
 }  // namespace tunelet

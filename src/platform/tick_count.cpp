@@ -2,11 +2,12 @@
 
 namespace tunelet {
 
-WideTickCount widen_tick_count(std::uint32_t previous, std::uint32_t current, std::uint64_t wraps) {
-  if (current < previous) {
-    ++wraps;
+std::uint64_t TickWidener::widen(std::uint32_t tick) {
+  if (tick < last_) {
+    ++wraps_;
   }
-  return {wraps, (wraps << 32) + current};
+  last_ = tick;
+  return (wraps_ << 32) + tick;
 }
 
 }  // namespace tunelet

@@ -7,13 +7,15 @@
 
 namespace tunelet {
 
-struct WideTickCount {
-  std::uint64_t wraps;         // times the count went past 2^32 - 1
-  std::uint64_t milliseconds;  // wraps * 2^32 + the count
-};
+class TickWidener {
+ public:
+  // The count read now, widened: a count below the one read before means
+  // one more wrap.
+  std::uint64_t widen(std::uint32_t tick);
 
-// The count `current`, read after `previous`, with the wraps seen up to
-// `previous`: a count below the one before means one more wrap.
-WideTickCount widen_tick_count(std::uint32_t previous, std::uint32_t current, std::uint64_t wraps);
+ private:
+  std::uint32_t last_ = 0;
+  std::uint64_t wraps_ = 0;
+};
 
 }  // namespace tunelet

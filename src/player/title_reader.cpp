@@ -31,7 +31,7 @@ Text read_title(WindowSystem& windows) {
 }
 
 void Timer2_Timer(WindowSystem& windows, ProgramState& state) {
-  if (state.form.Check1 != kChecked) {
+  if (state.window.Check1 != kChecked) {
     return;
   }
   state.current_song = read_title(windows);
@@ -39,7 +39,7 @@ void Timer2_Timer(WindowSystem& windows, ProgramState& state) {
   if (second == state.current_song) {
     // The song and the title box from the same read, so that a post never
     // announces one song under the other's title.
-    state.current_song = state.form.Text3 = read_title(windows);
+    state.current_song = state.window.Text3 = read_title(windows);
   }
 }
 

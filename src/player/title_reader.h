@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "shell/program_state.h"
+#include "state/program_state.h"
 
 namespace tunelet {
 

@@ -53,14 +53,14 @@ Text ccom_text() {
   });
 }
 
-void help_Click(FormRuntime& form) {
-  form.message_box(help_text(), kInformationBox, u"HELP");
+void help_Click(FormRuntime& runtime) {
+  runtime.message_box(help_text(), kInformationBox, u"HELP");
 }
-void about_Click(FormRuntime& form) {
-  form.message_box(about_text(), kInformationBox, u"ABOUT");
+void about_Click(FormRuntime& runtime) {
+  runtime.message_box(about_text(), kInformationBox, u"ABOUT");
 }
-void CCOM_Click(FormRuntime& form) {
-  form.message_box(ccom_text(), kInformationBox, u"CCOM");
+void CCOM_Click(FormRuntime& runtime) {
+  runtime.message_box(ccom_text(), kInformationBox, u"CCOM");
 }
 
 }  // namespace tunelet

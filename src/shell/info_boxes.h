@@ -10,8 +10,8 @@ Text help_text();
 Text about_text();
 Text ccom_text();
 
-void help_Click(FormRuntime& form);
-void about_Click(FormRuntime& form);
-void CCOM_Click(FormRuntime& form);
+void help_Click(FormRuntime& runtime);
+void about_Click(FormRuntime& runtime);
+void CCOM_Click(FormRuntime& runtime);
 
 }  // namespace tunelet

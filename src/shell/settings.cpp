@@ -23,38 +23,38 @@ bool save(Platform& platform, const Text& key, const Text& value) {
 void Form_Load(Platform& platform, ProgramState& state) {
   const std::optional<Text> status_template = load(platform, kTemplateKey);
   const std::optional<Text> enabled = load(platform, kEnabledKey);
-  state.form.Text4 = status_template.value_or(Text());
+  state.window.Text4 = status_template.value_or(Text());
   state.unreadable = {!status_template, !enabled};
   if (is_set(enabled)) {
-    state.form.Check1 = kChecked;
+    state.window.Check1 = kChecked;
   }
   if (is_set(load(platform, kSaveStateKey))) {
-    state.form.Check2 = kChecked;
+    state.window.Check2 = kChecked;
   }
 }
 
 void Hitit(Platform& platform, const ProgramState& state) {
   // No post may start inside the box below, nor after the settings are saved.
-  platform.form.stop_timers();
+  platform.runtime.stop_timers();
   // The icon leaves with the program, not when the user next points at it.
   platform.windows.notify_icon(IconAction::kDelete, state.tray);
-  const MainWindowState& form = state.form;
+  const MainWindowState& window = state.window;
   bool saved = true;
-  if (form.Check2 == kChecked) {
-    if (!state.unreadable.template_text || !form.Text4.empty()) {
-      saved &= save(platform, kTemplateKey, form.Text4);
+  if (window.Check2 == kChecked) {
+    if (!state.unreadable.template_text || !window.Text4.empty()) {
+      saved &= save(platform, kTemplateKey, window.Text4);
     }
-    if (!state.unreadable.enabled || form.Check1 != kUnchecked) {
-      saved &= save(platform, kEnabledKey, form.Check1 == kChecked ? u"1" : u"");
+    if (!state.unreadable.enabled || window.Check1 != kUnchecked) {
+      saved &= save(platform, kEnabledKey, window.Check1 == kChecked ? u"1" : u"");
     }
     saved &= save(platform, kSaveStateKey, u"1");
   } else if (is_set(load(platform, kSaveStateKey))) {
     saved &= save(platform, kSaveStateKey, u"");
   }
   if (!saved && !state.session_ending) {
-    platform.form.message_box(u"The settings could not be saved.", kPlainBox, std::nullopt);
+    platform.runtime.message_box(u"The settings could not be saved.", kPlainBox, std::nullopt);
   }
-  platform.form.end_process();
+  platform.runtime.end_process();
   std::abort();  // not reached: ending the process never comes back
 }
 

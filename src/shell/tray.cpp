@@ -10,11 +10,11 @@ constexpr std::size_t kTipLength = 64;
 
 void fill_tray_record(Platform& platform, TrayRecord& tray) {
   tray.size = kTrayRecordSize;
-  tray.window = platform.form.window_handle();
+  tray.window = platform.runtime.window_handle();
   tray.id = 1;
   tray.flags = kTrayFlags;
   tray.callback_message = kTrayIconMessage;
-  tray.icon = platform.form.window_icon();
+  tray.icon = platform.runtime.window_icon();
   tray.tip = Text(u"Tune Let") + u'\0';
   tray.tip.resize(kTipLength, u' ');
 }
@@ -23,10 +23,10 @@ void fill_tray_record(Platform& platform, TrayRecord& tray) {
 // still minimised, when the notification area refuses it. An add for the
 // icon that is there already is refused, and it stays.
 void go_to_tray(Platform& platform, ProgramState& state) {
-  platform.form.hide_window();
+  platform.runtime.hide_window();
   state.tray_icon = platform.windows.notify_icon(IconAction::kAdd, state.tray) || state.tray_icon;
   if (!state.tray_icon) {
-    platform.form.show_window();
+    platform.runtime.show_window();
   }
 }
 
@@ -38,7 +38,7 @@ void delete_icon(Platform& platform, ProgramState& state) {
 }  // namespace
 
 void Form_Resize(Platform& platform, ProgramState& state) {
-  if (platform.form.window_state() == kMinimised) {
+  if (platform.runtime.window_state() == kMinimised) {
     fill_tray_record(platform, state.tray);
     go_to_tray(platform, state);
   } else {
@@ -48,21 +48,21 @@ void Form_Resize(Platform& platform, ProgramState& state) {
 
 void TrayIcon_Event(Platform& platform, std::uint32_t mouse_message) {
   if (mouse_message == wm::kLButtonDown) {
-    platform.form.set_window_state(kNormal);
-    platform.form.show_window();
+    platform.runtime.restore_window();
+    platform.runtime.show_window();
   } else if (mouse_message == wm::kRButtonDown) {
-    platform.form.popup_menu(PopupMenu::kMiniopts);
+    platform.runtime.popup_menu(PopupMenu::kMiniopts);
   }
 }
 
 void Showamp_Click(Platform& platform, ProgramState& state) {
-  platform.form.show_window();
+  platform.runtime.show_window();
   delete_icon(platform, state);
-  platform.form.set_window_state(kNormal);
+  platform.runtime.restore_window();
 }
 
 void hidecomp_Click(Platform& platform, ProgramState& state) {
-  platform.form.hide_window();
+  platform.runtime.hide_window();
   if (state.tray_icon) {
     delete_icon(platform, state);
   }
@@ -76,20 +76,20 @@ void TmrHotkey_Timer(Platform& platform, ProgramState& state) {
   }
   // Hidden completely from the tray, the window is still minimised: it
   // comes back restored.
-  if (platform.form.window_state() == kMinimised && !state.tray_icon &&
-      !platform.form.window_visible()) {
-    platform.form.set_window_state(kNormal);
+  if (platform.runtime.window_state() == kMinimised && !state.tray_icon &&
+      !platform.runtime.window_visible()) {
+    platform.runtime.restore_window();
   }
-  platform.form.show_window();
+  platform.runtime.show_window();
 }
 
 void Taskbar_Created(Platform& platform, ProgramState& state) {
-  if (platform.form.window_state() != kMinimised) {
+  if (platform.runtime.window_state() != kMinimised) {
     return;
   }
   if (state.tray_icon) {  // all icons went with the old notification area
     state.tray_icon = platform.windows.notify_icon(IconAction::kAdd, state.tray);
-  } else if (platform.form.window_visible()) {
+  } else if (platform.runtime.window_visible()) {
     go_to_tray(platform, state);  // left on the taskbar by a refused icon
   }                               // else hidden completely: no icon wanted
 }

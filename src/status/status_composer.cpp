@@ -64,7 +64,7 @@ void ask_player(Platform& platform, PeerRests& rests, WaitBudget& budget, Templa
     rests.player_until = platform.clock.milliseconds_since_start() + kRestMs;
     return;
   }
-  values.track_length = format_track_length(*length, platform.form.time_separator());
+  values.track_length = format_track_length(*length, platform.runtime.time_separator());
   values.playlist_position = decimal(*position);
   values.playlist_length = decimal(*count);
 }
@@ -103,19 +103,19 @@ Text expand_template(const Text& status_template, const TemplateValues& values) 
 }
 
 void Timer1_Timer(Platform& platform, ProgramState& state) {
-  MainWindowState& form = state.form;
+  MainWindowState& window = state.window;
   // Cheapest tests first: on most ticks the title is the one posted last.
-  if (form.Text3 == kNoTitleYet || form.Check1 == kUnchecked ||
-      form.Text3 == form.last_posted_title || is_opening_stream(form.Text3)) {
+  if (window.Text3 == kNoTitleYet || window.Check1 == kUnchecked ||
+      window.Text3 == window.last_posted_title || is_opening_stream(window.Text3)) {
     return;
   }
   std::optional<PendingPost>& pending = state.pending_post;
-  if (pending && pending->title != form.Text3) {
+  if (pending && pending->title != window.Text3) {
     pending.reset();  // the song changed: the new one is posted instead
   }
   const std::uint64_t now = platform.clock.milliseconds_since_start();
   if (pending && now - pending->since >= kRetryForMs) {
-    form.last_posted_title = pending->title;  // given up: dropped, as with no chat room
+    window.last_posted_title = pending->title;  // given up: dropped, as with no chat room
     pending.reset();
     return;
   }
@@ -124,13 +124,13 @@ void Timer1_Timer(Platform& platform, ProgramState& state) {
   }
   WaitBudget budget(platform.clock, kPostWaitMs);
   if (!pending) {
-    form.status_message =
-        expand_template(form.Text4, gather_template_values(platform, state, budget));
-    pending = PendingPost{form.Text3, form.status_message, now};
+    window.status_message =
+        expand_template(window.Text4, gather_template_values(platform, state, budget));
+    pending = PendingPost{window.Text3, window.status_message, now};
   }
   switch (post_to_chat(platform.windows, pending->message, budget)) {
     case Delivery::kDone:
-      form.last_posted_title = pending->title;
+      window.last_posted_title = pending->title;
       pending.reset();
       break;
     case Delivery::kUnanswered:

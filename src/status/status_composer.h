@@ -3,7 +3,7 @@
 
 #include "platform/platform.h"
 #include "platform/wait_budget.h"
-#include "shell/program_state.h"
+#include "state/program_state.h"
 
 namespace tunelet {
 

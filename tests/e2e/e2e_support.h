@@ -37,9 +37,13 @@ struct Process {
     startup.cb = sizeof startup;
     CreateProcessW(nullptr, &command[0], nullptr, nullptr, 0, 0, nullptr, folder, &startup, &info);
   }
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
   ~Process() {
     TerminateProcess(info.hProcess, 1);
     WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
   }
   bool ends_within(DWORD milliseconds) const {
     return WaitForSingleObject(info.hProcess, milliseconds) == WAIT_OBJECT_0;
@@ -132,11 +136,10 @@ struct Session {
   }
 
   HWND control(int id) const { return GetDlgItem(form, id); }
-  int checked(int id) const {
-    DWORD_PTR value = 0;
-    SendMessageTimeoutW(control(id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &value);
-    return static_cast<int>(value);
+  int checked(int id) const {  // answered even while Tunelet waits for a peer
+    return static_cast<int>(SendMessageW(control(id), BM_GETCHECK, 0, 0));
   }
+
   // The chat room's lines, each ended with CR LF.
   std::vector<std::wstring> transcript() const {
     std::vector<std::wstring> lines;
@@ -152,11 +155,6 @@ struct Session {
   }
   void next_song() const {
     PostMessageW(player_window, WM_COMMAND, tunelet::player_command::kNext, 0);
-  }
-  // The commands the player received, one a line, after its state.
-  std::wstring player_received() const {
-    const std::wstring status = text_of(GetDlgItem(player_window, peers::kPlayerStatus));
-    return status.substr(std::min(status.find(L"\r\n") + 2, status.size()));
   }
 };
 

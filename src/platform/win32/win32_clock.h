@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/tick_count.h"
 
 namespace tunelet::win32 {
 
@@ -11,9 +12,12 @@ class Win32Clock : public Clock {
   Text time_text() override;
   Text date_text() override;
 
+  // On Windows XP, whose count is 32 bits wide: called at least once a
+  // wrap (every 49.7 days), so that none goes unseen.
+  void keep_wrap_count();
+
  private:
-  std::uint32_t last_tick_ = 0;
-  std::uint64_t wraps_ = 0;
+  TickWidener widener_;
 };
 
 }  // namespace tunelet::win32

@@ -1,6 +1,5 @@
 #include "platform/win32/win32_form_runtime.h"
 
-#include "platform/win32/resource_ids.h"
 #include "platform/win32/text_conversion.h"
 
 namespace tunelet::win32 {
@@ -9,6 +8,7 @@ namespace {
 const wchar_t kApplicationTitle[] = L"Tunelet";
 
 struct InputBox {
+  InputBoxDialog ids;
   Text prompt;
   Text title;
   Text answer;
@@ -20,14 +20,14 @@ INT_PTR CALLBACK input_box_procedure(HWND dialog, UINT message, WPARAM wparam, L
       SetWindowLongPtrW(dialog, DWLP_USER, lparam);
       const InputBox* box = reinterpret_cast<const InputBox*>(lparam);
       SetWindowTextW(dialog, wide(box->title));
-      SetDlgItemTextW(dialog, IDC_INPUT_PROMPT, wide(box->prompt));
-      SetFocus(GetDlgItem(dialog, IDC_INPUT_TEXT));  // ready for typing
+      SetDlgItemTextW(dialog, box->ids.prompt, wide(box->prompt));
+      SetFocus(GetDlgItem(dialog, box->ids.text));  // ready for typing
       return FALSE;
     }
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK) {
         InputBox* box = reinterpret_cast<InputBox*>(GetWindowLongPtrW(dialog, DWLP_USER));
-        box->answer = own_window_text(GetDlgItem(dialog, IDC_INPUT_TEXT));
+        box->answer = own_window_text(GetDlgItem(dialog, box->ids.text));
         EndDialog(dialog, IDOK);
         return TRUE;
       }
@@ -50,8 +50,8 @@ void Win32FormRuntime::message_box(const Text& prompt, int style,
 }
 
 Text Win32FormRuntime::input_box(const Text& prompt, const Text& title) {
-  InputBox box{prompt, title, Text()};
-  DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUT_BOX), owner_,
+  InputBox box{input_box_, prompt, title, Text()};
+  DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(input_box_.dialog), owner_,
                   input_box_procedure, reinterpret_cast<LPARAM>(&box));
   return box.answer;
 }
@@ -70,10 +70,8 @@ int Win32FormRuntime::window_state() {
   return IsIconic(owner_) ? kMinimised : IsZoomed(owner_) ? kMaximised : kNormal;
 }
 
-void Win32FormRuntime::set_window_state(int state) {
-  ShowWindow(owner_, state == kMinimised   ? SW_MINIMIZE
-                     : state == kMaximised ? SW_MAXIMIZE
-                                           : SW_RESTORE);
+void Win32FormRuntime::restore_window() {
+  ShowWindow(owner_, SW_RESTORE);
 }
 
 WindowHandle Win32FormRuntime::window_handle() {

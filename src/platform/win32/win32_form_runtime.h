@@ -10,13 +10,20 @@
 
 namespace tunelet::win32 {
 
+// The program's dialog template for the input box, and its prompt and text
+// field; OK and Cancel are IDOK and IDCANCEL.
+struct InputBoxDialog {
+  int dialog, prompt, text;
+};
+
 class Win32FormRuntime : public FormRuntime {
  public:
-  // The main window and its two pop-up menus, once they exist.
-  void set_owner(HWND owner, HMENU opts, HMENU miniopts) {
+  // The main window, its two pop-up menus and the input box, once they exist.
+  void set_owner(HWND owner, HMENU opts, HMENU miniopts, InputBoxDialog input_box) {
     owner_ = owner;
     opts_ = opts;
     miniopts_ = miniopts;
+    input_box_ = input_box;
   }
 
   // Starts one of the main window's timers.
@@ -31,7 +38,7 @@ class Win32FormRuntime : public FormRuntime {
   void hide_window() override;
   bool window_visible() override { return IsWindowVisible(owner_) != FALSE; }
   int window_state() override;
-  void set_window_state(int state) override;
+  void restore_window() override;
   WindowHandle window_handle() override;
   std::uint32_t window_icon() override;
   void popup_menu(PopupMenu menu) override;
@@ -43,6 +50,7 @@ class Win32FormRuntime : public FormRuntime {
   HWND owner_ = nullptr;
   HMENU opts_ = nullptr;
   HMENU miniopts_ = nullptr;
+  InputBoxDialog input_box_{};
   std::vector<UINT_PTR> timers_;
 };
 

@@ -13,8 +13,8 @@ struct Win32Platform {
   Win32WindowSystem windows;
   Win32Clock clock;
   RegistrySettings settings;
-  Win32FormRuntime form;
-  Platform platform{windows, clock, settings, form};
+  Win32FormRuntime runtime;
+  Platform platform{windows, clock, settings, runtime};
 };
 
 }  // namespace tunelet::win32

@@ -50,14 +50,8 @@ WindowHandle Win32WindowSystem::find_window(const Text& class_name) {
 // another class, so the children are walked here, as FindWindowEx documents.
 WindowHandle Win32WindowSystem::find_child_window(WindowHandle parent, WindowHandle after,
                                                   const Text& class_name) {
-  HWND child = nullptr;
-  if (after != kNoWindow) {
-    child = GetWindow(to_hwnd(after), GW_HWNDNEXT);
-  } else if (parent != kNoWindow) {
-    child = GetWindow(to_hwnd(parent), GW_CHILD);
-  } else {
-    child = GetTopWindow(nullptr);
-  }
+  HWND child = after != kNoWindow ? GetWindow(to_hwnd(after), GW_HWNDNEXT)
+                                  : GetWindow(to_hwnd(parent), GW_CHILD);
   for (; child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     if (has_class(child, class_name)) {
       return from_hwnd(child);

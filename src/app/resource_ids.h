@@ -1,4 +1,4 @@
-// Identifiers of the resources in src/app/tunelet.rc.
+// Identifiers of the resources in tunelet.rc.
 #pragma once
 
 #define IDI_TUNELET 1

@@ -1,6 +1,6 @@
 // All state of the running program: what the main window holds (its controls
-// and three strings), the current song and the notification icon's record.
-// The real window keeps its controls in step
+// and three strings), the current song, the notification icon, and the post
+// waiting for a busy chat room. The real window keeps its controls in step
 // with this object; the logic reads and writes only this.
 #pragma once
 
@@ -51,7 +51,7 @@ struct PeerRests {
 };
 
 struct ProgramState {
-  MainWindowState form;
+  MainWindowState window;
   Text current_song;
   TrayRecord tray;
   bool tray_icon = false;  // the notification area holds the icon
