@@ -7,6 +7,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 export TUNELET_VIRTUAL_DISPLAY=1
 source "$root/tools/wine_env.sh"
-TUNELET_PROGRAMS=$(winepath -w "$root/build/$windows_preset")
-export TUNELET_PROGRAMS
+export TUNELET_PROGRAMS="$(winepath -w "$root/build/$windows_preset")"
 wine "$root/build/$e2e_preset/tunelet_e2e.exe" --gtest_filter="${1:-*}"

@@ -85,7 +85,6 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
                     song, &days, &hours, &minutes, time_and_date),
             5);
   EXPECT_STREQ(song, L"<b>TuneFan</b>: np: Nightfall Radio - Slow Orbit");
-  EXPECT_TRUE(days >= 0 && hours < 24 && minutes < 60);
   // The time and the date as the user's regional settings write them.
   wchar_t date[64];
   GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 64);

@@ -66,4 +66,14 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   ASSERT_TRUE(minimise());
   tray_menu({VK_UP, VK_RETURN});  // "Close", the last item, ends Tunelet
   EXPECT_TRUE(session.tunelet->ends_within(5000));
+
+  // No notification area (Explorer ended): minimised, the window stays on the taskbar.
+  form = session.start_tunelet();
+  DWORD shell = 0;
+  GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shell);
+  HANDLE explorer = OpenProcess(PROCESS_TERMINATE, FALSE, shell);
+  TerminateProcess(explorer, 1);
+  CloseHandle(explorer);
+  PostMessageW(form, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(window_is(true, true, false));
 }

@@ -12,13 +12,8 @@
 
 using namespace tunelet;
 
-static void require(bool holds) {
-  if (!holds) {
-    std::abort();
-  }
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto require = [](bool holds) { holds ? void() : std::abort(); };
   Text text(size / 2, u'\0');  // the input as UTF-16, as Windows gives text
   std::memcpy(&text[0], data, text.size() * 2);
   std::int32_t numbers[4] = {};  // milliseconds (two halves), a style, seconds
