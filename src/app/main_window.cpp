@@ -18,7 +18,7 @@ namespace {
 
 // Everything the window owns besides the program's state.
 struct Form1 {
-  HWND window = nullptr;
+  HWND hwnd = nullptr;
   win32::Win32Platform* system = nullptr;
   ProgramState* state = nullptr;
   int dpi = 96;
@@ -60,7 +60,7 @@ HFONT create_font(const wchar_t* face) {
 }
 
 HWND control(ControlId id) {
-  return GetDlgItem(form1.window, id);
+  return GetDlgItem(form1.hwnd, id);
 }
 
 int check_value(ControlId id) {
@@ -87,7 +87,7 @@ void create_controls() {
     }
     HWND created =
         CreateWindowExW(extended_style, window_class, design.text, style, place.left, place.top,
-                        place.right - place.left, place.bottom - place.top, form1.window,
+                        place.right - place.left, place.bottom - place.top, form1.hwnd,
                         reinterpret_cast<HMENU>(design.id), instance, nullptr);
     SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font(design.font)), FALSE);
     if (design.kind == ControlKind::kTextBox) {
@@ -110,7 +110,7 @@ void create_menus() {
 
 // The hidden title box shows what the title poll decided.
 void show_title_box() {
-  const Text& title = form1.state->window.Text3;
+  const Text& title = form1.state->controls.Text3;
   if (win32::own_window_text(control(kText3)) != title) {
     SetWindowTextW(control(kText3), win32::wide(title));
   }
@@ -129,13 +129,13 @@ void on_create() {
   form1.picture = load_background_picture(GetModuleHandleW(nullptr), IDR_BACKGROUND);
   create_controls();
   create_menus();
-  form1.system->runtime.set_owner(form1.window, form1.opts, form1.miniopts,
+  form1.system->runtime.set_owner(form1.hwnd, form1.opts, form1.miniopts,
                                   {IDD_INPUT_BOX, IDC_INPUT_PROMPT, IDC_INPUT_TEXT});
   form1.taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
   form1.show_request = RegisterWindowMessageW(kShowRequestMessage);
 
   Form_Load(platform(), *form1.state);
-  const MainWindowState& controls = form1.state->window;
+  const Controls& controls = form1.state->controls;
   SetWindowTextW(control(kText4), win32::wide(controls.Text4));
   set_check_value(kCheck1, controls.Check1);
   set_check_value(kCheck2, controls.Check2);
@@ -148,9 +148,9 @@ void on_create() {
 
 void on_paint() {
   PAINTSTRUCT paint;
-  HDC dc = BeginPaint(form1.window, &paint);
+  HDC dc = BeginPaint(form1.hwnd, &paint);
   RECT client;
-  GetClientRect(form1.window, &client);
+  GetClientRect(form1.hwnd, &client);
   FillRect(dc, &client, form1.background_brush);
 
   if (form1.picture != nullptr) {
@@ -174,7 +174,7 @@ void on_paint() {
     DrawTextW(dc, label.caption, -1, &place, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, previous);
   }
-  EndPaint(form1.window, &paint);
+  EndPaint(form1.hwnd, &paint);
 }
 
 LRESULT on_control_colour(HDC dc, HWND child) {
@@ -183,12 +183,12 @@ LRESULT on_control_colour(HDC dc, HWND child) {
     SetBkColor(dc, kCheckBoxColour);
     return reinterpret_cast<LRESULT>(form1.check_box_brush);
   }
-  return DefWindowProcW(form1.window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+  return DefWindowProcW(form1.hwnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                         reinterpret_cast<LPARAM>(child));
 }
 
 void on_command(int id, int notification) {
-  MainWindowState& controls = form1.state->window;
+  Controls& controls = form1.state->controls;
   switch (id) {
     case kText4:
       if (notification == EN_CHANGE) {
@@ -229,7 +229,7 @@ void on_command(int id, int notification) {
 }
 
 void on_title_poll_tick() {
-  Timer2_Timer(platform().windows, *form1.state);
+  Timer2_Timer(platform().desktop, *form1.state);
   show_title_box();
   form1.system->clock.keep_wrap_count();  // once a second is far more than once a wrap
 }
@@ -265,8 +265,8 @@ void on_left_button_up(int x, int y) {
 void on_activate(bool active) {
   if (!active) {
     HWND focused = GetFocus();
-    form1.focus = IsChild(form1.window, focused) ? focused : form1.focus;
-  } else if (!IsIconic(form1.window)) {
+    form1.focus = IsChild(form1.hwnd, focused) ? focused : form1.focus;
+  } else if (!IsIconic(form1.hwnd)) {
     SetFocus(form1.focus != nullptr ? form1.focus : control(kCheck1));
   }
 }
@@ -275,13 +275,13 @@ void on_activate(bool active) {
 // back, in front.
 void on_another_start() {
   Showamp_Click(platform(), *form1.state);
-  SetForegroundWindow(form1.window);
+  SetForegroundWindow(form1.hwnd);
 }
 
 LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
-      form1.window = window;
+      form1.hwnd = window;
       on_create();
       return 0;
     case WM_ERASEBKGND:

@@ -8,7 +8,7 @@ namespace {
 
 struct ChatCommand {
   const char16_t* text;
-  void (*player_command)(WindowSystem&);
+  void (*player_command)(Desktop&);
   bool ends_program;
 };
 
@@ -35,13 +35,13 @@ Text StripHTML(const Text& text) {
 void interpret_chat_line(Platform& platform, const ProgramState& state, const Text& sender,
                          const Text& message) {
   platform.runtime.message_box(sender + u":" + message, kPlainBox, std::nullopt);
-  if (sender != state.window.master_operator) {
+  if (sender != state.controls.master_operator) {
     return;
   }
   const Text command = StripHTML(message);
   for (const ChatCommand& known : kChatCommands) {
     if (command == known.text) {
-      known.player_command(platform.windows);
+      known.player_command(platform.desktop);
       if (known.ends_program) {
         Hitit(platform, state);
       }
@@ -51,10 +51,10 @@ void interpret_chat_line(Platform& platform, const ProgramState& state, const Te
 }
 
 void Check4_Click(Platform& platform, ProgramState& state) {
-  if (state.window.Check4 != kChecked) {
+  if (state.controls.Check4 != kChecked) {
     return;
   }
-  state.window.master_operator =
+  state.controls.master_operator =
       platform.runtime.input_box(u"Master operator of ccom?", u"Enter your SN");
 }
 

@@ -19,6 +19,6 @@ enum class Delivery {
 
 // Send is pressed only once the input box has taken the text: pressed
 // otherwise, it would send whatever the user had typed.
-Delivery post_to_chat(WindowSystem& windows, const Text& message, WaitBudget& budget);
+Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget);
 
 }  // namespace tunelet

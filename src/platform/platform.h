@@ -40,11 +40,11 @@ struct TrayRecord {
 
 enum class IconAction { kAdd = 0, kDelete = 2 };
 
-// The window system: other programs' windows, the keyboard and the
-// notification area.
-class WindowSystem {
+// The desktop we share with other programs: their windows, the keyboard and
+// the notification area.
+class Desktop {
  public:
-  virtual ~WindowSystem() = default;
+  virtual ~Desktop() = default;
 
   // A top-level window of this class (compared without regard to case), or 0.
   virtual WindowHandle find_window(const Text& class_name) = 0;
@@ -167,7 +167,7 @@ class FormRuntime {
 
 // Everything the logic may call, handed to it as one value.
 struct Platform {
-  WindowSystem& windows;
+  Desktop& desktop;
   Clock& clock;
   SettingsStore& settings;
   FormRuntime& runtime;

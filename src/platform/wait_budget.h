@@ -19,15 +19,14 @@ class WaitBudget {
   }
 
   // Nothing when no time is left or the window did not answer in what was.
-  std::optional<std::int32_t> send(WindowSystem& windows, WindowHandle window,
-                                   std::uint32_t message, std::uint32_t wparam,
-                                   std::int32_t lparam) {
+  std::optional<std::int32_t> send(Desktop& desktop, WindowHandle window, std::uint32_t message,
+                                   std::uint32_t wparam, std::int32_t lparam) {
     const std::uint32_t wait = left();
-    return wait == 0 ? std::nullopt : windows.send_message(window, message, wparam, lparam, wait);
+    return wait == 0 ? std::nullopt : desktop.send_message(window, message, wparam, lparam, wait);
   }
-  std::optional<bool> set_text(WindowSystem& windows, WindowHandle window, const Text& text) {
+  std::optional<bool> set_text(Desktop& desktop, WindowHandle window, const Text& text) {
     const std::uint32_t wait = left();
-    return wait == 0 ? std::nullopt : windows.set_window_text(window, text, wait);
+    return wait == 0 ? std::nullopt : desktop.set_window_text(window, text, wait);
   }
 
  private:

@@ -33,21 +33,21 @@ constexpr PlayerQuery kPlaylistPosition{0, 125};
 constexpr PlayerQuery kTrackLength{1, 105};
 }  // namespace player_query
 
-WindowHandle find_player(WindowSystem& windows);
+WindowHandle find_player(Desktop& desktop);
 
-void player_next(WindowSystem& windows);
-void player_previous(WindowSystem& windows);
-void player_play(WindowSystem& windows);
-void player_pause(WindowSystem& windows);
-void player_stop(WindowSystem& windows);
-void player_close(WindowSystem& windows);
+void player_next(Desktop& desktop);
+void player_previous(Desktop& desktop);
+void player_play(Desktop& desktop);
+void player_pause(Desktop& desktop);
+void player_stop(Desktop& desktop);
+void player_close(Desktop& desktop);
 
 // 0 when there is no player; nothing when the player did not answer within
 // what is left of the budget; otherwise its answer, unchecked.
 using PlayerAnswer = std::optional<std::int32_t>;
-PlayerAnswer player_playlist_length(WindowSystem& windows, WaitBudget& budget);
+PlayerAnswer player_playlist_length(Desktop& desktop, WaitBudget& budget);
 // As the player counts, from 0.
-PlayerAnswer player_playlist_position(WindowSystem& windows, WaitBudget& budget);
-PlayerAnswer player_track_length(WindowSystem& windows, WaitBudget& budget);  // -1: no track
+PlayerAnswer player_playlist_position(Desktop& desktop, WaitBudget& budget);
+PlayerAnswer player_track_length(Desktop& desktop, WaitBudget& budget);  // -1: no track
 
 }  // namespace tunelet

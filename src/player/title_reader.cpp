@@ -26,20 +26,20 @@ Text cut_title(const Text& title) {
   return replace_all(std::move(song), u" - Winamp", Text());
 }
 
-Text read_title(WindowSystem& windows) {
-  return cut_title(unscroll_title(windows.window_title(windows.find_window(u"winamp v1.x"))));
+Text read_title(Desktop& desktop) {
+  return cut_title(unscroll_title(desktop.window_title(desktop.find_window(u"winamp v1.x"))));
 }
 
-void Timer2_Timer(WindowSystem& windows, ProgramState& state) {
-  if (state.window.Check1 != kChecked) {
+void Timer2_Timer(Desktop& desktop, ProgramState& state) {
+  if (state.controls.Check1 != kChecked) {
     return;
   }
-  state.current_song = read_title(windows);
-  const Text second = read_title(windows);
+  state.current_song = read_title(desktop);
+  const Text second = read_title(desktop);
   if (second == state.current_song) {
     // The song and the title box from the same read, so that a post never
     // announces one song under the other's title.
-    state.current_song = state.window.Text3 = read_title(windows);
+    state.current_song = state.controls.Text3 = read_title(desktop);
   }
 }
 

@@ -23,13 +23,13 @@ bool save(Platform& platform, const Text& key, const Text& value) {
 void Form_Load(Platform& platform, ProgramState& state) {
   const std::optional<Text> status_template = load(platform, kTemplateKey);
   const std::optional<Text> enabled = load(platform, kEnabledKey);
-  state.window.Text4 = status_template.value_or(Text());
+  state.controls.Text4 = status_template.value_or(Text());
   state.unreadable = {!status_template, !enabled};
   if (is_set(enabled)) {
-    state.window.Check1 = kChecked;
+    state.controls.Check1 = kChecked;
   }
   if (is_set(load(platform, kSaveStateKey))) {
-    state.window.Check2 = kChecked;
+    state.controls.Check2 = kChecked;
   }
 }
 
@@ -37,15 +37,15 @@ void Hitit(Platform& platform, const ProgramState& state) {
   // No post may start inside the box below, nor after the settings are saved.
   platform.runtime.stop_timers();
   // The icon leaves with the program, not when the user next points at it.
-  platform.windows.notify_icon(IconAction::kDelete, state.tray);
-  const MainWindowState& window = state.window;
+  platform.desktop.notify_icon(IconAction::kDelete, state.tray);
+  const Controls& controls = state.controls;
   bool saved = true;
-  if (window.Check2 == kChecked) {
-    if (!state.unreadable.template_text || !window.Text4.empty()) {
-      saved &= save(platform, kTemplateKey, window.Text4);
+  if (controls.Check2 == kChecked) {
+    if (!state.unreadable.template_text || !controls.Text4.empty()) {
+      saved &= save(platform, kTemplateKey, controls.Text4);
     }
-    if (!state.unreadable.enabled || window.Check1 != kUnchecked) {
-      saved &= save(platform, kEnabledKey, window.Check1 == kChecked ? u"1" : u"");
+    if (!state.unreadable.enabled || controls.Check1 != kUnchecked) {
+      saved &= save(platform, kEnabledKey, controls.Check1 == kChecked ? u"1" : u"");
     }
     saved &= save(platform, kSaveStateKey, u"1");
   } else if (is_set(load(platform, kSaveStateKey))) {

@@ -24,14 +24,14 @@ void fill_tray_record(Platform& platform, TrayRecord& tray) {
 // icon that is there already is refused, and it stays.
 void go_to_tray(Platform& platform, ProgramState& state) {
   platform.runtime.hide_window();
-  state.tray_icon = platform.windows.notify_icon(IconAction::kAdd, state.tray) || state.tray_icon;
+  state.tray_icon = platform.desktop.notify_icon(IconAction::kAdd, state.tray) || state.tray_icon;
   if (!state.tray_icon) {
     platform.runtime.show_window();
   }
 }
 
 void delete_icon(Platform& platform, ProgramState& state) {
-  platform.windows.notify_icon(IconAction::kDelete, state.tray);
+  platform.desktop.notify_icon(IconAction::kDelete, state.tray);
   state.tray_icon = false;
 }
 
@@ -69,8 +69,8 @@ void hidecomp_Click(Platform& platform, ProgramState& state) {
 }
 
 void TmrHotkey_Timer(Platform& platform, ProgramState& state) {
-  const std::uint16_t control = platform.windows.async_key_state(kControlKey);
-  const std::uint16_t a = platform.windows.async_key_state(kAKey);
+  const std::uint16_t control = platform.desktop.async_key_state(kControlKey);
+  const std::uint16_t a = platform.desktop.async_key_state(kAKey);
   if ((control & a) == 0) {
     return;
   }
@@ -88,7 +88,7 @@ void Taskbar_Created(Platform& platform, ProgramState& state) {
     return;
   }
   if (state.tray_icon) {  // all icons went with the old notification area
-    state.tray_icon = platform.windows.notify_icon(IconAction::kAdd, state.tray);
+    state.tray_icon = platform.desktop.notify_icon(IconAction::kAdd, state.tray);
   } else if (platform.runtime.window_visible()) {
     go_to_tray(platform, state);  // left on the taskbar by a refused icon
   }                               // else hidden completely: no icon wanted

@@ -18,7 +18,7 @@ constexpr int kGrayed = 2;
 // What the title box holds before the first title has been read.
 inline const Text kNoTitleYet = u"Text3";
 
-struct MainWindowState {
+struct Controls {
   Text Text3 = kNoTitleYet;  // hidden: the last stable now-playing title
   Text Text4;                // the status template
   int Check1 = kUnchecked;   // "Enabled"
@@ -51,7 +51,7 @@ struct PeerRests {
 };
 
 struct ProgramState {
-  MainWindowState window;
+  Controls controls;
   Text current_song;
   TrayRecord tray;
   bool tray_icon = false;  // the notification area holds the icon

@@ -52,14 +52,14 @@ bool is_opening_stream(const Text& title) {
 void ask_player(Platform& platform, PeerRests& rests, WaitBudget& budget, TemplateValues& values) {
   values.track_length = u"";
   values.playlist_position = values.playlist_length = u"0";
-  WindowSystem& windows = platform.windows;
-  if (find_player(windows) == kNoWindow ||
+  Desktop& desktop = platform.desktop;
+  if (find_player(desktop) == kNoWindow ||
       platform.clock.milliseconds_since_start() < rests.player_until) {
     return;
   }
-  const PlayerAnswer length = player_track_length(windows, budget);
-  const PlayerAnswer position = length ? player_playlist_position(windows, budget) : std::nullopt;
-  const PlayerAnswer count = position ? player_playlist_length(windows, budget) : std::nullopt;
+  const PlayerAnswer length = player_track_length(desktop, budget);
+  const PlayerAnswer position = length ? player_playlist_position(desktop, budget) : std::nullopt;
+  const PlayerAnswer count = position ? player_playlist_length(desktop, budget) : std::nullopt;
   if (!count) {
     rests.player_until = platform.clock.milliseconds_since_start() + kRestMs;
     return;
@@ -103,19 +103,19 @@ Text expand_template(const Text& status_template, const TemplateValues& values) 
 }
 
 void Timer1_Timer(Platform& platform, ProgramState& state) {
-  MainWindowState& window = state.window;
+  Controls& controls = state.controls;
   // Cheapest tests first: on most ticks the title is the one posted last.
-  if (window.Text3 == kNoTitleYet || window.Check1 == kUnchecked ||
-      window.Text3 == window.last_posted_title || is_opening_stream(window.Text3)) {
+  if (controls.Text3 == kNoTitleYet || controls.Check1 == kUnchecked ||
+      controls.Text3 == controls.last_posted_title || is_opening_stream(controls.Text3)) {
     return;
   }
   std::optional<PendingPost>& pending = state.pending_post;
-  if (pending && pending->title != window.Text3) {
+  if (pending && pending->title != controls.Text3) {
     pending.reset();  // the song changed: the new one is posted instead
   }
   const std::uint64_t now = platform.clock.milliseconds_since_start();
   if (pending && now - pending->since >= kRetryForMs) {
-    window.last_posted_title = pending->title;  // given up: dropped, as with no chat room
+    controls.last_posted_title = pending->title;  // given up: dropped, as with no chat room
     pending.reset();
     return;
   }
@@ -124,13 +124,13 @@ void Timer1_Timer(Platform& platform, ProgramState& state) {
   }
   WaitBudget budget(platform.clock, kPostWaitMs);
   if (!pending) {
-    window.status_message =
-        expand_template(window.Text4, gather_template_values(platform, state, budget));
-    pending = PendingPost{window.Text3, window.status_message, now};
+    controls.status_message =
+        expand_template(controls.Text4, gather_template_values(platform, state, budget));
+    pending = PendingPost{controls.Text3, controls.status_message, now};
   }
-  switch (post_to_chat(platform.windows, pending->message, budget)) {
+  switch (post_to_chat(platform.desktop, pending->message, budget)) {
     case Delivery::kDone:
-      window.last_posted_title = pending->title;
+      controls.last_posted_title = pending->title;
       pending.reset();
       break;
     case Delivery::kUnanswered:

@@ -32,14 +32,11 @@ struct FakeWindow {
 
 struct ProcessEnded {};  // thrown where the process would end
 
-class FakePlatform final : public WindowSystem,
-                           public Clock,
-                           public SettingsStore,
-                           public FormRuntime {
+class FakePlatform final : public Desktop, public Clock, public SettingsStore, public FormRuntime {
  public:
   Platform platform{*this, *this, *this, *this};
   std::vector<std::string> log;
-  std::map<WindowHandle, FakeWindow> windows;  // handles 1, 2, ... in z-order
+  std::map<WindowHandle, FakeWindow> open_windows;  // handles 1, 2, ... in z-order
   std::map<int, std::uint16_t> keys;
   std::uint64_t milliseconds = 0;
   std::map<std::string, std::optional<Text>> settings;  // by key; nothing: not text
@@ -66,13 +63,13 @@ class FakePlatform final : public WindowSystem,
     return entries;
   }
   WindowHandle add_window(const Text& class_name, WindowHandle parent = kNoWindow) {
-    const WindowHandle handle = windows.empty() ? 1 : windows.rbegin()->first + 1;
-    return windows.emplace(handle, FakeWindow{parent, class_name}), handle;
+    const WindowHandle handle = open_windows.empty() ? 1 : open_windows.rbegin()->first + 1;
+    return open_windows.emplace(handle, FakeWindow{parent, class_name}), handle;
   }
   // The window, once it has answered within `wait_ms`; nothing otherwise.
   FakeWindow* answering(WindowHandle window, std::uint32_t wait_ms) {
-    const auto found = windows.find(window);
-    if (found == windows.end()) {
+    const auto found = open_windows.find(window);
+    if (found == open_windows.end()) {
       return nullptr;
     }
     milliseconds += std::min(found->second.answers_after_ms, wait_ms);
@@ -82,7 +79,7 @@ class FakePlatform final : public WindowSystem,
   WindowHandle find_window(const Text& name) override { return find_child_window(0, 0, name); }
   WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                  const Text& name) override {
-    for (auto it = windows.upper_bound(after); it != windows.end(); ++it) {
+    for (auto it = open_windows.upper_bound(after); it != open_windows.end(); ++it) {
       if (it->second.parent == parent &&
           to_lower_ascii(it->second.class_name) == to_lower_ascii(name)) {
         return it->first;
@@ -109,7 +106,8 @@ class FakePlatform final : public WindowSystem,
                  : std::nullopt;
   }
   Text window_title(WindowHandle window) override {
-    std::deque<Text>* titles = windows.count(window) ? &windows.at(window).titles : nullptr;
+    std::deque<Text>* titles =
+        open_windows.count(window) ? &open_windows.at(window).titles : nullptr;
     const Text title = titles ? titles->front() : Text();
     if (titles && titles->size() > 1) {
       titles->pop_front();
@@ -160,11 +158,11 @@ inline WindowHandle add_player(FakePlatform& fake, std::deque<Text> titles,
                                std::int32_t track_length = 0, std::int32_t position = 0,
                                std::int32_t count = 0) {
   const WindowHandle player = fake.add_window(kPlayerWindowClass);
-  fake.windows.at(player).titles = std::move(titles);
+  fake.open_windows.at(player).titles = std::move(titles);
   for (const auto& [query, answer] : {std::pair{player_query::kTrackLength, track_length},
                                       {player_query::kPlaylistPosition, position},
                                       {player_query::kPlaylistLength, count}}) {
-    fake.windows.at(player).answers[{query.argument, query.number}] = answer;
+    fake.open_windows.at(player).answers[{query.argument, query.number}] = answer;
   }
   return player;
 }

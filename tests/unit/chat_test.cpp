@@ -13,7 +13,7 @@ TEST(PostToChat, SetsTheSecondTextBoxAndPressesTheButtonAfterIt) {
   const Text kBox = u"WndAte32Class", kButton = u"_Oscar_IconBtn";
   const struct {
     bool chat_room;
-    std::vector<Text> windows;  // the chat room's children; without it, other programs' windows
+    std::vector<Text> children;  // the chat room's children; without it, other programs' windows
     Text message;
     std::vector<std::string> log;
   } rows[] = {
@@ -27,7 +27,7 @@ TEST(PostToChat, SetsTheSecondTextBoxAndPressesTheButtonAfterIt) {
   for (const auto& row : rows) {
     fake::FakePlatform fake;
     const WindowHandle chat = row.chat_room ? fake.add_window(u"AIM_ChatWnd") : kNoWindow;
-    for (const Text& window_class : row.windows) {
+    for (const Text& window_class : row.children) {
       fake.add_window(window_class, chat);
     }
     WaitBudget budget(fake, 500);
@@ -78,7 +78,7 @@ TEST(InterpretChatLine, EchoesEveryLineAndObeysOnlyTheMasterOperator) {
       add_player(fake, {u""});
     }
     ProgramState state;
-    state.window.master_operator = u"Boss";
+    state.controls.master_operator = u"Boss";
     try {
       interpret_chat_line(fake.platform, state, row.sender, row.message);
     } catch (const fake::ProcessEnded&) {

@@ -16,8 +16,8 @@ namespace {
 // queries sent as WM_USER (1024) with their argument and number.
 TEST(PlayerLink, SpeaksThePlayersProtocol) {
   const struct {
-    void (*command)(WindowSystem&);
-    PlayerAnswer (*query)(WindowSystem&, WaitBudget&);
+    void (*command)(Desktop&);
+    PlayerAnswer (*query)(Desktop&, WaitBudget&);
     const char* message;
     std::int32_t answer;
   } rows[] = {
@@ -68,12 +68,12 @@ TEST(TitlePoll, PublishesTheSongWhenTwoReadsAgree) {
       add_player(fake, row.reads);
     }
     ProgramState state;
-    state.window.Check1 = row.check1;
-    state.window.Text3 = u"old";
+    state.controls.Check1 = row.check1;
+    state.controls.Text3 = u"old";
     state.current_song = u"before";
     Timer2_Timer(fake, state);
     EXPECT_EQ(state.current_song, row.song);
-    EXPECT_EQ(state.window.Text3, row.title_box);
+    EXPECT_EQ(state.controls.Text3, row.title_box);
   }
 }
 
@@ -122,19 +122,19 @@ TEST(PostingCycle, PostsEachNewSongOnceWithTheTemplateExpanded) {
     fake::FakePlatform fake;
     if (row.player_ms != ~0u) {
       const WindowHandle player = add_player(fake, {u""}, 225, 4, 17);
-      fake.windows[player].answers_after_ms = row.player_ms;
+      fake.open_windows[player].answers_after_ms = row.player_ms;
     }
     const WindowHandle input = add_chat_room(fake) + 2;
     fake.milliseconds = 30ULL * 86400000 + 60000;  // past a 32-bit signed count
     fake.separator = row.separator;
     ProgramState state;
-    state.window.Text4 = row.status_template;
-    state.window.Check1 = kChecked;
+    state.controls.Text4 = row.status_template;
+    state.controls.Check1 = kChecked;
     for (const Tick& tick : row.ticks) {
-      state.window.Text3 = tick.title_box;
+      state.controls.Text3 = tick.title_box;
       state.current_song = tick.song;
-      fake.windows[input].answers_after_ms = tick.chat_ms;
-      fake.windows[input].refuses_text = tick.refuses;
+      fake.open_windows[input].answers_after_ms = tick.chat_ms;
+      fake.open_windows[input].refuses_text = tick.refuses;
       Timer1_Timer(fake.platform, state);
       fake.milliseconds += 350;
     }

@@ -41,12 +41,12 @@ TEST(Settings, LoadAtStartSaveAtExit) {
     fake.failing_setting = row.failing;
     ProgramState state;
     Form_Load(fake.platform, state);
-    EXPECT_EQ(state.window.Text4, row.loaded_template);
-    EXPECT_EQ(state.window.Check1, row.loaded_check1);
-    EXPECT_EQ(state.window.Check2, row.loaded_check2);
-    state.window.Text4 = row.exit_template;
-    state.window.Check1 = row.exit_check1;
-    state.window.Check2 = row.exit_check2;
+    EXPECT_EQ(state.controls.Text4, row.loaded_template);
+    EXPECT_EQ(state.controls.Check1, row.loaded_check1);
+    EXPECT_EQ(state.controls.Check2, row.loaded_check2);
+    state.controls.Text4 = row.exit_template;
+    state.controls.Check1 = row.exit_check1;
+    state.controls.Check2 = row.exit_check2;
     state.session_ending = row.session_ending;
     EXPECT_THROW(Hitit(fake.platform, state), fake::ProcessEnded);
     EXPECT_EQ(fake.log.front(), "stop timers");  // no tick runs in the box or after the saves

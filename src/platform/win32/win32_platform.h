@@ -4,17 +4,17 @@
 #include "platform/platform.h"
 #include "platform/win32/registry_settings.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_form_runtime.h"
-#include "platform/win32/win32_window_system.h"
 
 namespace tunelet::win32 {
 
 struct Win32Platform {
-  Win32WindowSystem windows;
+  Win32Desktop desktop;
   Win32Clock clock;
   RegistrySettings settings;
   Win32FormRuntime runtime;
-  Platform platform{windows, clock, settings, runtime};
+  Platform platform{desktop, clock, settings, runtime};
 };
 
 }  // namespace tunelet::win32

@@ -11,7 +11,7 @@
 
 namespace tunelet::win32 {
 
-class Win32WindowSystem : public WindowSystem {
+class Win32Desktop : public Desktop {
  public:
   WindowHandle find_window(const Text& class_name) override;
   WindowHandle find_child_window(WindowHandle parent, WindowHandle after,

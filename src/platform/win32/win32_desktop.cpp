@@ -1,4 +1,4 @@
-#include "platform/win32/win32_window_system.h"
+#include "platform/win32/win32_desktop.h"
 
 #include <windows.h>
 
@@ -42,14 +42,14 @@ std::optional<LRESULT> send_waiting(WindowHandle window, UINT message, WPARAM wp
 
 }  // namespace
 
-WindowHandle Win32WindowSystem::find_window(const Text& class_name) {
+WindowHandle Win32Desktop::find_window(const Text& class_name) {
   return from_hwnd(FindWindowW(wide(class_name), nullptr));
 }
 
 // FindWindowEx under Wine finds nothing when the child to start after is of
 // another class, so the children are walked here, as FindWindowEx documents.
-WindowHandle Win32WindowSystem::find_child_window(WindowHandle parent, WindowHandle after,
-                                                  const Text& class_name) {
+WindowHandle Win32Desktop::find_child_window(WindowHandle parent, WindowHandle after,
+                                             const Text& class_name) {
   HWND child = after != kNoWindow ? GetWindow(to_hwnd(after), GW_HWNDNEXT)
                                   : GetWindow(to_hwnd(parent), GW_CHILD);
   for (; child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -60,25 +60,23 @@ WindowHandle Win32WindowSystem::find_child_window(WindowHandle parent, WindowHan
   return kNoWindow;
 }
 
-std::optional<std::int32_t> Win32WindowSystem::send_message(WindowHandle window,
-                                                            std::uint32_t message,
-                                                            std::uint32_t wparam,
-                                                            std::int32_t lparam,
-                                                            std::uint32_t wait_ms) {
+std::optional<std::int32_t> Win32Desktop::send_message(WindowHandle window, std::uint32_t message,
+                                                       std::uint32_t wparam, std::int32_t lparam,
+                                                       std::uint32_t wait_ms) {
   const std::optional<LRESULT> answer = send_waiting(window, message, wparam, lparam, wait_ms);
   return answer ? std::optional<std::int32_t>(static_cast<std::int32_t>(*answer)) : std::nullopt;
 }
 
-void Win32WindowSystem::post_message(WindowHandle window, std::uint32_t message,
-                                     std::uint32_t wparam, std::int32_t lparam) {
+void Win32Desktop::post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
+                                std::int32_t lparam) {
   if (window != kNoWindow) {
     PostMessageW(to_hwnd(window), message, wparam, lparam);
   }
 }
 
 // An edit box that cannot hold the text answers FALSE and keeps what it had.
-std::optional<bool> Win32WindowSystem::set_window_text(WindowHandle window, const Text& text,
-                                                       std::uint32_t wait_ms) {
+std::optional<bool> Win32Desktop::set_window_text(WindowHandle window, const Text& text,
+                                                  std::uint32_t wait_ms) {
   const std::optional<LRESULT> answer =
       send_waiting(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(text)), wait_ms);
   return answer ? std::optional<bool>(*answer != FALSE) : std::nullopt;
@@ -87,7 +85,7 @@ std::optional<bool> Win32WindowSystem::set_window_text(WindowHandle window, cons
 // GetWindowText reads another program's title without sending it a message,
 // so a hung player cannot stall the poll. The title may change between the
 // two calls: what fits the length read first is taken.
-Text Win32WindowSystem::window_title(WindowHandle window) {
+Text Win32Desktop::window_title(WindowHandle window) {
   const int length =
       window == kNoWindow ? 0 : std::min(GetWindowTextLengthW(to_hwnd(window)), kLongestTitle);
   if (length <= 0) {
@@ -99,11 +97,11 @@ Text Win32WindowSystem::window_title(WindowHandle window) {
   return title;
 }
 
-std::uint16_t Win32WindowSystem::async_key_state(int virtual_key) {
+std::uint16_t Win32Desktop::async_key_state(int virtual_key) {
   return static_cast<std::uint16_t>(GetAsyncKeyState(virtual_key));
 }
 
-bool Win32WindowSystem::notify_icon(IconAction action, const TrayRecord& record) {
+bool Win32Desktop::notify_icon(IconAction action, const TrayRecord& record) {
   NOTIFYICONDATAA data{};
   data.cbSize = record.size;
   data.hWnd = to_hwnd(record.window);
