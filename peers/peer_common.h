@@ -8,25 +8,65 @@
 
 namespace peers {
 
-// Test hooks, sent as WM_COMMAND with a count of milliseconds as lParam: the
-// chat room is busy for that long, reading no message; the player moves to
-// the next song first.
-constexpr WPARAM kBusy = 99;
-constexpr WPARAM kNextThenBusy = 98;
-// From then on the chat room takes each text, and the player answers each
-// question, that long late.
+// The player's protocol, as the player documents it: commands posted as
+// WM_COMMAND, questions sent as WM_USER with their number as lParam.
+namespace player {
+constexpr WPARAM kClose = 40001;
+constexpr WPARAM kPrevious = 40044;
+constexpr WPARAM kPlay = 40045;
+constexpr WPARAM kPause = 40046;  // toggles
+constexpr WPARAM kStop = 40047;
+constexpr WPARAM kNext = 40048;
+constexpr LPARAM kTrackLength = 105;  // with wParam 1; -1 for a stream or none
+constexpr LPARAM kPlaylistLength = 124;
+constexpr LPARAM kPlaylistPosition = 125;  // from 0
+}  // namespace player
+
+// Test hooks, sent as WM_COMMAND with a value as lParam. With a count of
+// milliseconds, from then on: the chat room takes each message another
+// program sends its input box, and each press and release of its send
+// button, that long late, and the player answers each question that late;
+// with kSlowSend, the send button takes each press and release that long
+// more.
 constexpr WPARAM kSlow = 97;
+constexpr WPARAM kSlowSend = 93;
 // With lParam 1, until 0: the chat room's input box refuses every text sent
 // to it (answers FALSE and keeps its own); the player scrolls its title in
-// the taskbar, a character every 100 ms.
+// the taskbar, a step every 200 ms, as the player does.
 constexpr WPARAM kRefuse = 96;
 constexpr WPARAM kScroll = 95;
+// The player's title shows, with lParam:
+constexpr WPARAM kShow = 94;
+enum PlayerShows : LPARAM {
+  kNumbered,           // '3. Artist - Song - Winamp'
+  kNumberOff,          // 'Artist - Song - Winamp'
+  kIdle,               // its name and version, as with an empty playlist
+  kStream,             // a radio stream: its address, its status words, then its song
+  kStreamInterrupted,  // for a while, then its song again
+};
 
 // The player's second song: Western, Cyrillic and a symbol, more than any
 // single-byte code page holds.
 constexpr wchar_t kForeignSong[] =
     L"Zo\u00eb Vall\u00e9e & \u041b\u0451\u0432\u0430 - Caf\u00e9 "
     L"\u00ab\u041f\u043e\u043b\u043d\u043e\u0447\u044c\u00bb \u2605";
+
+// The player's playlist: each entry's title and length in seconds.
+struct Entry {
+  const wchar_t* name;
+  int seconds;
+};
+constexpr Entry kPlaylist[] = {{L"Nightfall Radio - Slow Orbit", 225},
+                               {kForeignSong, 3725},
+                               {L"Glass Harbour - Saturday Static", 59},
+                               {L"Mira Vale - Small Hours", 171},
+                               {L"Tom & Jerry <Live>", 200},
+                               {L"AT&amp;T <b>Bold</b>", 100}};
+constexpr int kEntries = sizeof kPlaylist / sizeof kPlaylist[0];
+
+// The chat room's title while it keeps another program waiting.
+constexpr wchar_t kChatTitle[] = L"Chat room: music";
+constexpr wchar_t kChatTitleAnsweringLate[] = L"Chat room: music - answering late";
 
 // Child windows by identifier.
 constexpr int kPlayerStatus = 1;  // the player's state and the commands it received

@@ -1,17 +1,24 @@
 // A stand-in for the instant messenger's chat room window: a window of class
 // "AIM_ChatWnd" whose children are, in this order, the transcript and the
-// input box (both of class "WndAte32Class") and the send button (class
-// "_Oscar_IconBtn"). A press and release of the button puts the input box's
-// text into the transcript as '<b>TuneFan</b>: text' and empties the box, as
-// the real client does. Its windows keep wide text, so whatever reaches them
-// in a single-byte code page shows as such.
+// input box (both of class "WndAte32Class", each holding its text in an
+// inner "Ate32Class" rich edit) and the send button (class "_Oscar_IconBtn").
+//
+// As in the real client, text set into a box with WM_SETTEXT is read as
+// HTML: <b>, <i> and <u> format, other tags vanish, and &amp; &lt; &gt;
+// &quot; &nbsp; and &#N; stand for their characters. A press and release of
+// the button sends the input box's HTML (or what the user typed there, as
+// text) to the room: the transcript shows it rendered after the sender in
+// bold, '<b>TuneFan</b>: ...', and the box empties.
 //
 //   standin_chat.exe [--transcript FILE]
 //
-// Every line of the transcript also goes to the transcript file.
+// Every line of the transcript also goes to the transcript file, as shown.
 #include <windows.h>
 
+#include <richedit.h>
+
 #include <string>
+#include <vector>
 
 #include "peer_common.h"
 
@@ -20,41 +27,184 @@ namespace {
 constexpr int kSendButton = 3;
 HWND transcript = nullptr;
 HWND input = nullptr;
+std::wstring input_html;  // what the input box was last given
 std::wstring transcript_path;
-WNDPROC edit_procedure = nullptr;
-DWORD slow_ms = 0;      // a text from another program is taken this long late
-bool refusing = false;  // and not at all
+DWORD slow_ms = 0;       // a message to the input box or button waits this long
+DWORD slow_send_ms = 0;  // and a press or release of the button this long more
+bool refusing = false;   // and a text is not taken at all
 
-std::wstring text_of(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
+// A stretch of rendered text in one format.
+struct Run {
+  std::wstring text;
+  DWORD effects;  // CFE_BOLD, CFE_ITALIC, CFE_UNDERLINE
+};
+
+wchar_t entity(const std::wstring& name) {
+  const struct {
+    const wchar_t* name;
+    wchar_t character;
+  } kNamed[] = {{L"amp", L'&'}, {L"lt", L'<'}, {L"gt", L'>'}, {L"quot", L'"'}, {L"nbsp", 0xA0}};
+  for (const auto& known : kNamed) {
+    if (name == known.name) {
+      return known.character;
+    }
+  }
+  const bool hex = name.size() > 2 && (name[1] == L'x' || name[1] == L'X');
+  return name.size() > 1 && name[0] == L'#'
+             ? static_cast<wchar_t>(wcstoul(name.c_str() + (hex ? 2 : 1), nullptr, hex ? 16 : 10))
+             : 0;
+}
+
+std::vector<Run> render(const std::wstring& html) {
+  std::vector<Run> runs{{L"", 0}};
+  DWORD effects = 0;
+  for (std::size_t at = 0; at < html.size(); ++at) {
+    const std::size_t close = html.find(html[at] == L'<' ? L'>' : L';', at);
+    if (html[at] == L'<' && close != std::wstring::npos) {
+      std::wstring tag = html.substr(at + 1, close - at - 1);
+      CharLowerW(&tag[0]);
+      const bool closing = !tag.empty() && tag[0] == L'/';
+      const std::size_t start = closing ? 1 : 0;
+      const std::wstring name = tag.substr(start, tag.find_first_of(L" /", start) - start);
+      const DWORD effect = name == L"b"   ? CFE_BOLD
+                           : name == L"i" ? CFE_ITALIC
+                           : name == L"u" ? CFE_UNDERLINE
+                                          : 0;
+      effects = closing ? effects & ~effect : effects | effect;
+      runs.push_back({name == L"br" ? L"\r" : L"", effects});
+      at = close;
+    } else if (html[at] == L'&' && close != std::wstring::npos &&
+               entity(html.substr(at + 1, close - at - 1)) != 0) {
+      runs.back().text += entity(html.substr(at + 1, close - at - 1));
+      at = close;
+    } else {
+      runs.back().text += html[at];
+    }
+  }
+  return runs;
+}
+
+std::wstring plain(const std::vector<Run>& runs) {
+  std::wstring text;
+  for (const Run& run : runs) {
+    text += run.text;
+  }
   return text;
 }
 
-void send_input() {
-  const std::wstring line = L"<b>TuneFan</b>: " + text_of(input);
-  const int end = GetWindowTextLengthW(transcript);
-  SendMessageW(transcript, EM_SETSEL, static_cast<WPARAM>(end), end);
-  SendMessageW(transcript, EM_REPLACESEL, FALSE,
-               reinterpret_cast<LPARAM>((line + L"\r\n").c_str()));
-  peers::append_line(transcript_path, line);
-  SetWindowTextW(input, L"");
+std::wstring text_of(HWND box) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(box, &text[0], static_cast<int>(text.size()))));
+  return text;
 }
 
-LRESULT CALLBACK text_box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_SETTEXT && InSendMessage()) {
-    Sleep(slow_ms);
-    if (refusing) {
-      return FALSE;
-    }
+std::wstring as_html(const std::wstring& text) {
+  std::wstring html;
+  for (const wchar_t c : text) {
+    html += c == L'&' ? L"&amp;" : c == L'<' ? L"&lt;" : c == L'>' ? L"&gt;" : std::wstring(1, c);
   }
-  return CallWindowProcW(edit_procedure, box, message, wparam, lparam);
+  return html;
+}
+
+HWND editor_of(HWND box) {
+  return GetWindow(box, GW_CHILD);
+}
+
+void append(HWND box, const std::vector<Run>& runs) {
+  HWND editor = editor_of(box);
+  for (const Run& run : runs) {
+    CHARRANGE end{0x7FFFFFFF, 0x7FFFFFFF};  // past the end: the end
+    SendMessageW(editor, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE;
+    format.dwEffects = run.effects;
+    SendMessageW(editor, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(editor, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(run.text.c_str()));
+  }
+}
+
+void send_input() {
+  // The HTML the box was given, unless the user typed over it.
+  const std::wstring typed = text_of(editor_of(input));
+  const std::wstring html = typed == plain(render(input_html)) ? input_html : as_html(typed);
+  const std::vector<Run> line = render(L"<b>TuneFan</b>: " + html + L"<br>");
+  append(transcript, line);
+  const std::wstring shown = plain(line);
+  peers::append_line(transcript_path, shown.substr(0, shown.size() - 1));
+  SetWindowTextW(editor_of(input), L"");
+  input_html.clear();
+}
+
+// Whether the message being handled was sent by another program, waited for
+// or not. What the box's own rich edit sends it meanwhile counts as that
+// program's too in Wine's eyes: only the outermost message is the other's.
+int depth = 0;
+struct Handling {
+  Handling() { ++depth; }
+  ~Handling() { --depth; }
+};
+bool from_another_program() {
+  return depth == 1 && InSendMessageEx(nullptr) != ISMEX_NOSEND;
+}
+
+// A message taken late; the title says so meanwhile.
+void take_late(HWND window, DWORD milliseconds) {
+  if (milliseconds != 0) {
+    HWND chat = GetParent(window);
+    SetWindowTextW(chat, peers::kChatTitleAnsweringLate);
+    Sleep(milliseconds);
+    SetWindowTextW(chat, peers::kChatTitle);
+  }
+}
+
+// Both boxes: a frame around the rich edit that holds the text.
+LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+  const Handling handling;
+  const bool from_outside = box == input && from_another_program();
+  take_late(box, from_outside ? slow_ms : 0);
+  switch (message) {
+    case WM_CREATE: {  // the box's edit styles go to the rich edit, its scroll bar too
+      const LONG style = reinterpret_cast<const CREATESTRUCTW*>(lparam)->style;
+      SetWindowLongW(box, GWL_STYLE, style & ~WS_VSCROLL);
+      RECT inside;
+      GetClientRect(box, &inside);
+      HWND editor = CreateWindowExW(
+          0, L"Ate32Class", L"", WS_CHILD | WS_VISIBLE | (style & 0xFFFF) | (style & WS_VSCROLL), 0,
+          0, inside.right, inside.bottom, box, nullptr, GetModuleHandleW(nullptr), nullptr);
+      SendMessageW(editor, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                   0);
+      return 0;
+    }
+    case WM_SETTEXT: {
+      if (from_outside && refusing) {
+        return FALSE;
+      }
+      const std::wstring html = lparam != 0 ? reinterpret_cast<const wchar_t*>(lparam) : L"";
+      input_html = box == input ? html : input_html;
+      SetWindowTextW(editor_of(box), L"");
+      append(box, render(html));
+      return TRUE;
+    }
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_SETFOCUS:
+      return message == WM_SETFOCUS ? (SetFocus(editor_of(box)), 0)
+                                    : SendMessageW(editor_of(box), message, wparam, lparam);
+    default:
+      return DefWindowProcW(box, message, wparam, lparam);
+  }
 }
 
 // The send button: a press followed by a release sends.
 LRESULT CALLBACK button_procedure(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
   static bool pressed = false;
+  const Handling handling;
+  // A busy client takes its button's press and release late however they
+  // come, sent by another program or queued.
+  const bool press = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP;
+  take_late(button, press ? slow_ms + slow_send_ms : from_another_program() ? slow_ms : 0);
   switch (message) {
     case WM_LBUTTONDOWN:
       pressed = true;
@@ -83,10 +233,8 @@ LRESULT CALLBACK button_procedure(HWND button, UINT message, WPARAM wparam, LPAR
 }
 
 LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COMMAND && wparam == peers::kBusy) {
-    Sleep(static_cast<DWORD>(lparam));
-  } else if (message == WM_COMMAND && wparam == peers::kSlow) {
-    slow_ms = static_cast<DWORD>(lparam);
+  if (message == WM_COMMAND && (wparam == peers::kSlow || wparam == peers::kSlowSend)) {
+    (wparam == peers::kSlow ? slow_ms : slow_send_ms) = static_cast<DWORD>(lparam);
   } else if (message == WM_COMMAND && wparam == peers::kRefuse) {
     refusing = lparam != 0;
   } else if (message == WM_DESTROY) {
@@ -101,23 +249,22 @@ LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   transcript_path = peers::option(L"--transcript", L"");
-  WNDCLASSW text_box{};  // the client's text boxes are edit boxes under its own class name
-  GetClassInfoW(nullptr, L"EDIT", &text_box);
-  edit_procedure = text_box.lpfnWndProc;
-  text_box.lpfnWndProc = text_box_procedure;
-  text_box.hInstance = instance;
-  text_box.lpszClassName = L"WndAte32Class";
-  RegisterClassW(&text_box);
+  LoadLibraryW(L"riched20.dll");
+  WNDCLASSW rich_edit{};  // the client's inner text boxes: rich edits under its own class name
+  GetClassInfoW(nullptr, RICHEDIT_CLASSW, &rich_edit);
+  rich_edit.hInstance = instance;
+  rich_edit.lpszClassName = L"Ate32Class";
+  RegisterClassW(&rich_edit);
+  peers::register_window_class(L"WndAte32Class", box_procedure);
   peers::register_window_class(L"_Oscar_IconBtn", button_procedure);
   peers::register_window_class(L"AIM_ChatWnd", chat_procedure);
 
-  HWND chat = CreateWindowExW(0, L"AIM_ChatWnd", L"Chat room: music", WS_OVERLAPPEDWINDOW, 0, 230,
+  HWND chat = CreateWindowExW(0, L"AIM_ChatWnd", peers::kChatTitle, WS_OVERLAPPEDWINDOW, 0, 230,
                               640, 250, nullptr, nullptr, instance, nullptr);
   const DWORD edge = WS_EX_CLIENTEDGE;
   transcript = peers::add_child(chat, L"WndAte32Class",
                                 WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, edge, 1,
                                 {4, 4, 628, 180});
-  SendMessageW(transcript, EM_LIMITTEXT, 0, 0);
   input = peers::add_child(chat, L"WndAte32Class", WS_TABSTOP | ES_AUTOHSCROLL, edge, 2,
                            {4, 186, 556, 210});
   peers::add_child(chat, L"_Oscar_IconBtn", 0, 0, kSendButton, {560, 186, 628, 210});

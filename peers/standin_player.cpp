@@ -1,154 +1,254 @@
 // A stand-in for the media player: a top-level window of class "Winamp v1.x"
-// titled '<n>. <entry> - Winamp' that obeys the playback commands and answers
-// the playlist queries as the real player does, and shows what it received.
+// whose title reads as the player's does, '3. Artist - Song - Winamp', with
+// " [Paused]" or " [Stopped]" after it, and which obeys the playback commands
+// and answers the playlist questions as the player does. It shows what it
+// received, and takes keys as well:
 //
-//   standin_player.exe [--advance SECONDS]
+//   N next   B previous   X play   C pause   V stop   O entry number on/off
+//   I idle (its name and version)   R radio stream   T scroll the title
 //
-// With --advance the player moves to the next entry every SECONDS seconds.
+//   standin_player.exe [--advance SECONDS] [--pause-at SECONDS]
+//
+// With --advance it moves to the next entry every SECONDS seconds; with
+// --pause-at it pauses once, SECONDS seconds after the start, for five.
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 
 #include "peer_common.h"
-#include "player/player_link.h"
 
 namespace {
 
-using namespace tunelet;
+using namespace peers;
 
-struct Entry {
-  std::wstring name;
-  int seconds;
-};
+// A radio stream from its start: the address alone, the status words, and
+// then the song it plays; after its last stage, an interruption.
+const wchar_t* const kStreamStages[] = {
+    L"http://radio.example:8000/",
+    L"[Connecting] http://radio.example:8000/",
+    L"[Buffer: 12%] Station One",
+    L"[Buffer: 57%] Station One",
+    L"[Buffer: 100%] Station One",
+    L"[Reading ID3] Station One",
+    L"Stream Artist - Stream Song (Station One)",
+    L"[Stream temporarily interrupted] Stream Artist - Stream Song (Station One)"};
+constexpr int kStreamSong = 6;
+constexpr int kStreamInterruption = 7;
+constexpr int kNoStream = -1;
 
-const Entry kPlaylist[] = {{L"Nightfall Radio - Slow Orbit", 225},
-                           {peers::kForeignSong, 3725},
-                           {L"Glass Harbour - Saturday Static", 59},
-                           {L"Mira Vale - Small Hours", 171}};
-constexpr int kEntries = sizeof kPlaylist / sizeof kPlaylist[0];
+enum class Playback { kPlaying, kPaused, kStopped };
+
+HWND window = nullptr;
 int position = 0;
-const wchar_t* const kPlaying = L"playing";
-const wchar_t* const kPaused = L"paused";
-const wchar_t* const kStopped = L"stopped";
-const wchar_t* playback = kPlaying;
-std::wstring received;  // the commands, one a line
-HWND player = nullptr;
-DWORD slow_ms = 0;  // every answer waits this long
-constexpr UINT_PTR kAdvanceTimer = 1;
-constexpr UINT_PTR kScrollTimer = 2;
-std::size_t scrolled = 0;  // characters the title is turned round by in the taskbar
+Playback playback = Playback::kPlaying;
+LPARAM shows = kNumbered;
+int stream_stage = kNoStream;
+std::wstring caption;  // the title, before any scrolling
+bool scrolling = false;
+std::size_t scrolled = 0;  // the step of the turn
+std::wstring received;     // the commands, one a line
+DWORD slow_ms = 0;         // every answer waits this long
 
-void show() {
-  const Entry& entry = kPlaylist[position];
-  std::wstring title = std::to_wstring(position + 1) + L". " + entry.name + L" - Winamp";
-  if (scrolled > 0) {
-    title += L" *** ";
-    std::rotate(title.begin(), title.begin() + scrolled % title.size(), title.end());
+enum Timer : UINT_PTR { kAdvanceTimer = 1, kScrollTimer, kStreamTimer, kPauseOnceTimer };
+
+std::wstring title_now() {
+  if (shows == kIdle) {
+    return L"Winamp 5.9.2 Build 10042";
   }
-  SetWindowTextW(player, title.c_str());
-  SetDlgItemTextW(player, peers::kPlayerStatus,
-                  (std::wstring(playback) + L": " + entry.name + L"\r\n" + received).c_str());
+  const std::wstring name =
+      stream_stage == kNoStream ? kPlaylist[position].name : kStreamStages[stream_stage];
+  std::wstring title =
+      (shows == kNumberOff ? L"" : std::to_wstring(position + 1) + L". ") + name + L" - Winamp";
+  if (playback != Playback::kPlaying) {
+    title += playback == Playback::kPaused ? L" [Paused]" : L" [Stopped]";
+  }
+  return title;
+}
+
+// As the player does it: a new caption shows whole, and the turn starts
+// again from its first step.
+void show() {
+  const std::wstring title = title_now();
+  if (title != caption) {
+    caption = title;
+    scrolled = 0;
+    SetWindowTextW(window, caption.c_str());
+  }
+  const wchar_t* state = playback == Playback::kPlaying  ? L"playing"
+                         : playback == Playback::kPaused ? L"paused"
+                                                         : L"stopped";
+  SetDlgItemTextW(
+      window, kPlayerStatus,
+      (std::wstring(state) + L": " + kPlaylist[position].name + L"\r\n" + received).c_str());
+}
+
+// One step of the turn: the caption from its k-th character, " *** ", the
+// caption; then " *** " from its j-th character, the caption, " *** ".
+void scroll_step() {
+  const std::wstring mark = L" *** ";
+  const std::wstring shown = scrolled < caption.size()
+                                 ? caption.substr(scrolled) + mark + caption
+                                 : mark.substr(scrolled - caption.size()) + caption + mark;
+  scrolled = (scrolled + 1) % (caption.size() + 3);
+  SetWindowTextW(window, shown.c_str());
 }
 
 void step(int by) {
   position = ((position + by) % kEntries + kEntries) % kEntries;
-  playback = kPlaying;
+  playback = Playback::kPlaying;
+  stream_stage = kNoStream;
+  KillTimer(window, kStreamTimer);
 }
 
-void on_command(WPARAM command, LPARAM count) {
-  if (command == peers::kNextThenBusy) {
-    step(1);
-    show();
-    Sleep(static_cast<DWORD>(count));
-    return;
+void on_test_hook(WPARAM hook, LPARAM value) {
+  switch (hook) {
+    case kSlow:
+      slow_ms = static_cast<DWORD>(value);
+      break;
+    case kScroll:
+      scrolling = value != 0;
+      scrolling ? SetTimer(window, kScrollTimer, 200, nullptr) : KillTimer(window, kScrollTimer);
+      caption.clear();
+      show();
+      break;
+    case kShow:
+      if (value == kStream || value == kStreamInterrupted) {
+        stream_stage = value == kStream ? 0 : kStreamInterruption;
+        SetTimer(window, kStreamTimer, value == kStream ? 1100 : 2500, nullptr);
+      } else {
+        shows = value;
+      }
+      show();
+      break;
+    default:
+      break;
   }
-  if (command == peers::kSlow) {
-    slow_ms = static_cast<DWORD>(count);
-    return;
-  }
-  if (command == peers::kScroll) {
-    scrolled = count != 0 ? 1 : 0;
-    if (count != 0) {
-      SetTimer(player, kScrollTimer, 100, nullptr);
-    } else {
-      KillTimer(player, kScrollTimer);
-    }
-    show();
-    return;
-  }
+}
+
+void on_command(WPARAM command) {
   received += std::to_wstring(command) + L"\r\n";
   switch (command) {
-    case player_command::kNext:
+    case player::kNext:
       step(1);
       break;
-    case player_command::kPrevious:
+    case player::kPrevious:
       step(-1);
       break;
-    case player_command::kPlay:
-      playback = kPlaying;
+    case player::kPlay:
+      playback = Playback::kPlaying;
+      shows = shows == kIdle ? kNumbered : shows;
       break;
-    case player_command::kPause:  // toggles; a stopped player stays stopped
-      playback = playback == kPlaying ? kPaused : playback == kPaused ? kPlaying : kStopped;
+    case player::kPause:  // toggles; a stopped player stays stopped
+      playback = playback == Playback::kPlaying  ? Playback::kPaused
+                 : playback == Playback::kPaused ? Playback::kPlaying
+                                                 : Playback::kStopped;
       break;
-    case player_command::kStop:
-      playback = kStopped;
+    case player::kStop:
+      playback = Playback::kStopped;
       break;
-    case player_command::kClose:
-      DestroyWindow(player);
+    case player::kClose:
+      DestroyWindow(window);
       return;
   }
   show();
 }
 
-LRESULT on_query(WPARAM argument, LPARAM number) {
+void on_key(WPARAM key) {
+  const struct {
+    WPARAM key, command, hook;
+    LPARAM value;
+  } kKeys[] = {
+      {'N', player::kNext, 0, 0},  {'B', player::kPrevious, 0, 0}, {'X', player::kPlay, 0, 0},
+      {'C', player::kPause, 0, 0}, {'V', player::kStop, 0, 0},     {'I', 0, kShow, kIdle},
+      {'R', 0, kShow, kStream},    {'O', 0, kShow, kNumberOff},    {'T', 0, kScroll, 1}};
+  for (const auto& known : kKeys) {
+    if (known.key != key) {
+      continue;
+    }
+    if (known.command != 0) {
+      on_command(known.command);
+    } else if (known.hook == kShow && known.value == kNumberOff && shows == kNumberOff) {
+      on_test_hook(kShow, kNumbered);  // O again: the number back
+    } else {
+      on_test_hook(known.hook, known.hook == kScroll ? !scrolling : known.value);
+    }
+  }
+}
+
+LRESULT on_question(WPARAM argument, LPARAM number) {
   Sleep(slow_ms);
-  const auto is = [&](PlayerQuery query) {
-    return argument == query.argument && number == query.number;
-  };
-  if (is(player_query::kPlaylistLength)) {
+  if (number == player::kPlaylistLength) {
     return kEntries;
   }
-  if (is(player_query::kPlaylistPosition)) {
+  if (number == player::kPlaylistPosition) {
     return position;
   }
-  if (is(player_query::kTrackLength)) {
-    return playback == kStopped ? -1 : kPlaylist[position].seconds;
+  if (number == player::kTrackLength && argument == 1) {
+    return playback == Playback::kStopped || stream_stage != kNoStream
+               ? -1
+               : kPlaylist[position].seconds;
   }
   return 0;
 }
 
-LRESULT CALLBACK player_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+void on_timer(UINT_PTR timer) {
+  switch (timer) {
+    case kScrollTimer:
+      scroll_step();
+      return;
+    case kStreamTimer:
+      if (stream_stage == kStreamInterruption || ++stream_stage == kStreamSong) {
+        stream_stage = kStreamSong;
+        KillTimer(window, kStreamTimer);
+      }
+      break;
+    case kPauseOnceTimer:  // pauses once, and goes on five seconds later
+      on_command(player::kPause);
+      playback == Playback::kPaused ? SetTimer(window, kPauseOnceTimer, 5000, nullptr)
+                                    : KillTimer(window, kPauseOnceTimer);
+      return;
+    default:
+      step(1);
+      break;
+  }
+  show();
+}
+
+LRESULT CALLBACK player_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
-      on_command(wparam, lparam);
+      wparam >= 1000 ? on_command(wparam) : on_test_hook(wparam, lparam);
       return 0;
     case WM_USER:
-      return on_query(wparam, lparam);
+      return on_question(wparam, lparam);
+    case WM_KEYDOWN:
+      on_key(wparam);
+      return 0;
     case WM_TIMER:
-      wparam == kScrollTimer ? void(++scrolled) : step(1);
-      show();
+      on_timer(wparam);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
     default:
-      return DefWindowProcW(window, message, wparam, lparam);
+      return DefWindowProcW(hwnd, message, wparam, lparam);
   }
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  peers::register_window_class(L"Winamp v1.x", player_procedure);
-  player = CreateWindowExW(0, L"Winamp v1.x", L"", WS_OVERLAPPEDWINDOW, 340, 0, 300, 200, nullptr,
+  register_window_class(L"Winamp v1.x", player_procedure);
+  window = CreateWindowExW(0, L"Winamp v1.x", L"", WS_OVERLAPPEDWINDOW, 340, 0, 300, 200, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
-  peers::add_child(player, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, peers::kPlayerStatus,
-                   {6, 6, 280, 160});
+  add_child(window, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, kPlayerStatus, {6, 6, 280, 160});
   show();
-  ShowWindow(player, SW_SHOWNOACTIVATE);
-  if (const int seconds = _wtoi(peers::option(L"--advance", L"0").c_str())) {
-    SetTimer(player, kAdvanceTimer, static_cast<UINT>(seconds) * 1000, nullptr);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  if (const int seconds = _wtoi(option(L"--advance", L"0").c_str())) {
+    SetTimer(window, kAdvanceTimer, static_cast<UINT>(seconds) * 1000, nullptr);
   }
-  return peers::run_message_loop();
+  if (const int seconds = _wtoi(option(L"--pause-at", L"0").c_str())) {
+    SetTimer(window, kPauseOnceTimer, static_cast<UINT>(seconds) * 1000, nullptr);
+  }
+  return run_message_loop();
 }

@@ -12,6 +12,9 @@ namespace {
 template <typename Interface>
 struct Released {
   Interface* object = nullptr;
+  Released() = default;
+  Released(const Released&) = delete;
+  Released& operator=(const Released&) = delete;
   ~Released() {
     if (object != nullptr) {
       object->Release();
@@ -25,7 +28,10 @@ HGLOBAL copy_to_global(const void* bytes, DWORD size) {
   HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
   void* copied = copy != nullptr ? GlobalLock(copy) : nullptr;
   if (copied == nullptr) {
-    return copy != nullptr ? GlobalFree(copy) : nullptr;
+    if (copy != nullptr) {
+      GlobalFree(copy);
+    }
+    return nullptr;
   }
   std::memcpy(copied, bytes, size);
   GlobalUnlock(copy);

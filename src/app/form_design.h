@@ -1,5 +1,6 @@
-// The main window as designed: sizes in twips (1/1440 inch), colours, fonts
-// and the controls in their order of creation, which is also the tab order.
+// The main window as designed: sizes in twips (1/1440 inch), colours, fonts,
+// and the controls and labels, the controls in their order of creation,
+// which is also the tab order.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +9,6 @@ namespace tunelet::app {
 
 constexpr wchar_t kFormClass[] = L"TuneletForm";
 constexpr wchar_t kFormCaption[] = L"TuneLET";
-constexpr wchar_t kShowRequestMessage[] = L"Tunelet.ShowWindow";
-constexpr wchar_t kRunningMutex[] = L"Local\\Tunelet";
 constexpr int kClientWidthTwips = 4635;
 constexpr int kClientHeightTwips = 1980;
 constexpr COLORREF kBackgroundColour = RGB(1, 0, 66);
@@ -18,11 +17,15 @@ constexpr COLORREF kLabelColour = RGB(192, 192, 192);
 
 // Control identifiers, also used by the end-to-end tests to find them.
 enum ControlId : int {
-  kText3 = 1003,
   kCheck1 = 1001,
-  kText4 = 1004,
   kCheck2 = 1002,
+  kText3 = 1003,
+  kText4 = 1004,
   kCheck4 = 1005,
+  kLabel6 = 1006,
+  kLabel5 = 1007,
+  kLabel4 = 1008,
+  kLabel1 = 1009,
 };
 
 // Menu item identifiers.
@@ -49,7 +52,9 @@ struct Bounds {
   int left, top, width, height;  // twips
 };
 
-enum class ControlKind { kCheckBox, kTextBox };
+// Labels are drawn on the picture by the window itself, so that it shows
+// through around their letters.
+enum class ControlKind { kCheckBox, kTextBox, kLabel };
 
 struct ControlDesign {
   ControlId id;
@@ -60,41 +65,18 @@ struct ControlDesign {
   FontFace font;
 };
 
-constexpr ControlDesign kControls[] = {
-    {kText3,
-     ControlKind::kTextBox,
-     L"Text3",
-     {1440, 120, 1095, 285},
-     false,
-     FontFace::kMsSansSerif},
+// clang-format off
+constexpr ControlDesign kDesign[] = {
+    {kText3, ControlKind::kTextBox, L"Text3", {1440, 120, 1095, 285}, false, FontFace::kMsSansSerif},
     {kCheck1, ControlKind::kCheckBox, L"", {3360, 1440, 255, 255}, true, FontFace::kMsSansSerif},
     {kText4, ControlKind::kTextBox, L"", {600, 600, 3375, 645}, true, FontFace::kTahoma},
-    {kCheck2,
-     ControlKind::kCheckBox,
-     L"Check2",
-     {3360, 1680, 255, 255},
-     true,
-     FontFace::kMsSansSerif},
+    {kCheck2, ControlKind::kCheckBox, L"Check2", {3360, 1680, 255, 255}, true, FontFace::kMsSansSerif},
     {kCheck4, ControlKind::kCheckBox, L"Check4", {2280, 1440, 255, 255}, false, FontFace::kVerdana},
+    {kLabel6, ControlKind::kLabel, L"CCOM", {2640, 1440, 615, 255}, false, FontFace::kTahoma},
+    {kLabel5, ControlKind::kLabel, L"Opts", {120, 1680, 375, 255}, true, FontFace::kVerdana},
+    {kLabel4, ControlKind::kLabel, L"Save State", {3720, 1680, 975, 255}, true, FontFace::kTahoma},
+    {kLabel1, ControlKind::kLabel, L" Enabled", {3720, 1440, 1095, 255}, true, FontFace::kTahoma},
 };
-
-// Labels are drawn on the picture by the window itself, so that it shows
-// through around their letters.
-enum class LabelId { kLabel6, kLabel5, kLabel4, kLabel1 };
-
-struct LabelDesign {
-  LabelId id;
-  const wchar_t* caption;
-  Bounds bounds;
-  bool shown;
-  FontFace font;
-};
-
-constexpr LabelDesign kLabels[] = {
-    {LabelId::kLabel6, L"CCOM", {2640, 1440, 615, 255}, false, FontFace::kTahoma},
-    {LabelId::kLabel5, L"Opts", {120, 1680, 375, 255}, true, FontFace::kVerdana},
-    {LabelId::kLabel4, L"Save State", {3720, 1680, 975, 255}, true, FontFace::kTahoma},
-    {LabelId::kLabel1, L" Enabled", {3720, 1440, 1095, 255}, true, FontFace::kTahoma},
-};
+// clang-format on
 
 }  // namespace tunelet::app

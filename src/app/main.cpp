@@ -4,14 +4,11 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/form_design.h"
 #include "app/main_window.h"
+#include "app/single_instance.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  // One Tunelet a user session, or every song would be announced twice: a
-  // second start brings the running one back and ends, touching nothing.
-  CreateMutexW(nullptr, FALSE, tunelet::app::kRunningMutex);
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+  if (tunelet::app::another_tunelet_runs()) {
     tunelet::app::show_running_tunelet();
     return 0;
   }

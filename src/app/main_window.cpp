@@ -2,30 +2,26 @@
 
 #include <windowsx.h>
 
-#include "app/background_picture.h"
 #include "app/form_design.h"
+#include "app/form_layout.h"
 #include "app/resource_ids.h"
+#include "app/single_instance.h"
 #include "chat/chat_commands.h"
 #include "platform/win32/text_conversion.h"
 #include "player/title_reader.h"
 #include "shell/info_boxes.h"
-#include "shell/settings.h"
 #include "shell/tray.h"
-#include "status/status_composer.h"
+#include "state/settings.h"
+#include "status/posting_cycle.h"
 
 namespace tunelet::app {
 namespace {
 
-// Everything the window owns besides the program's state.
+// Everything the window owns besides the program's state and its looks.
 struct Form1 {
   HWND hwnd = nullptr;
   win32::Win32Platform* system = nullptr;
   ProgramState* state = nullptr;
-  int dpi = 96;
-  HBITMAP picture = nullptr;
-  HFONT fonts[3] = {};
-  HBRUSH background_brush = nullptr;
-  HBRUSH check_box_brush = nullptr;
   HMENU opts = nullptr;
   HMENU miniopts = nullptr;
   UINT taskbar_created = 0;  // broadcast when the notification area is made anew
@@ -39,26 +35,6 @@ Platform& platform() {
   return form1.system->platform;
 }
 
-int to_pixels(int twips) {
-  return MulDiv(twips, form1.dpi, 1440);
-}
-
-RECT to_rect(const Bounds& bounds) {
-  return RECT{to_pixels(bounds.left), to_pixels(bounds.top), to_pixels(bounds.left + bounds.width),
-              to_pixels(bounds.top + bounds.height)};
-}
-
-HFONT font(FontFace face) {
-  return form1.fonts[static_cast<int>(face)];
-}
-
-HFONT create_font(const wchar_t* face) {
-  // 8.25 points, regular.
-  return CreateFontW(-MulDiv(825, form1.dpi, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, face);
-}
-
 HWND control(ControlId id) {
   return GetDlgItem(form1.hwnd, id);
 }
@@ -69,31 +45,6 @@ int check_value(ControlId id) {
 
 void set_check_value(ControlId id, int value) {
   SendMessageW(control(id), BM_SETCHECK, static_cast<WPARAM>(value), 0);
-}
-
-void create_controls() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (const ControlDesign& design : kControls) {
-    const RECT place = to_rect(design.bounds);
-    DWORD style = WS_CHILD | (design.shown ? WS_VISIBLE | WS_TABSTOP : 0);
-    DWORD extended_style = 0;
-    const wchar_t* window_class = L"BUTTON";
-    if (design.kind == ControlKind::kCheckBox) {
-      style |= BS_AUTOCHECKBOX;
-    } else {
-      window_class = L"EDIT";
-      style |= ES_AUTOHSCROLL;
-      extended_style = WS_EX_CLIENTEDGE;
-    }
-    HWND created =
-        CreateWindowExW(extended_style, window_class, design.text, style, place.left, place.top,
-                        place.right - place.left, place.bottom - place.top, form1.hwnd,
-                        reinterpret_cast<HMENU>(design.id), instance, nullptr);
-    SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font(design.font)), FALSE);
-    if (design.kind == ControlKind::kTextBox) {
-      SendMessageW(created, EM_LIMITTEXT, 0, 0);  // no limit but the system's
-    }
-  }
 }
 
 void create_menus() {
@@ -120,19 +71,21 @@ void Label5_Click() {
   platform().runtime.popup_menu(PopupMenu::kOpts);
 }
 
+[[noreturn]] void Form_Unload() {
+  Hitit(platform(), *form1.state);
+}
+
+[[noreturn]] void close_Click() {
+  Hitit(platform(), *form1.state);
+}
+
 void on_create() {
-  form1.fonts[static_cast<int>(FontFace::kVerdana)] = create_font(L"Verdana");
-  form1.fonts[static_cast<int>(FontFace::kTahoma)] = create_font(L"Tahoma");
-  form1.fonts[static_cast<int>(FontFace::kMsSansSerif)] = create_font(L"MS Sans Serif");
-  form1.background_brush = CreateSolidBrush(kBackgroundColour);
-  form1.check_box_brush = CreateSolidBrush(kCheckBoxColour);
-  form1.picture = load_background_picture(GetModuleHandleW(nullptr), IDR_BACKGROUND);
-  create_controls();
+  create_form_controls(form1.hwnd);
   create_menus();
   form1.system->runtime.set_owner(form1.hwnd, form1.opts, form1.miniopts,
                                   {IDD_INPUT_BOX, IDC_INPUT_PROMPT, IDC_INPUT_TEXT});
   form1.taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
-  form1.show_request = RegisterWindowMessageW(kShowRequestMessage);
+  form1.show_request = show_request_message();
 
   Form_Load(platform(), *form1.state);
   const Controls& controls = form1.state->controls;
@@ -144,47 +97,6 @@ void on_create() {
   form1.system->runtime.start_timer(kTimer1, kTimer1Ms);
   form1.system->runtime.start_timer(kTimer2, kTimer2Ms);
   form1.system->runtime.start_timer(kTmrHotkey, kTmrHotkeyMs);
-}
-
-void on_paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(form1.hwnd, &paint);
-  RECT client;
-  GetClientRect(form1.hwnd, &client);
-  FillRect(dc, &client, form1.background_brush);
-
-  if (form1.picture != nullptr) {
-    BITMAP size;
-    GetObjectW(form1.picture, sizeof size, &size);
-    HDC picture_dc = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(picture_dc, form1.picture);
-    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, picture_dc, 0, 0, SRCCOPY);
-    SelectObject(picture_dc, previous);
-    DeleteDC(picture_dc);
-  }
-
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, kLabelColour);
-  for (const LabelDesign& label : kLabels) {
-    if (!label.shown) {
-      continue;
-    }
-    RECT place = to_rect(label.bounds);
-    HGDIOBJ previous = SelectObject(dc, font(label.font));
-    DrawTextW(dc, label.caption, -1, &place, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, previous);
-  }
-  EndPaint(form1.hwnd, &paint);
-}
-
-LRESULT on_control_colour(HDC dc, HWND child) {
-  const int id = GetDlgCtrlID(child);
-  if (id == kCheck1 || id == kCheck2 || id == kCheck4) {
-    SetBkColor(dc, kCheckBoxColour);
-    return reinterpret_cast<LRESULT>(form1.check_box_brush);
-  }
-  return DefWindowProcW(form1.hwnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                        reinterpret_cast<LPARAM>(child));
 }
 
 void on_command(int id, int notification) {
@@ -221,8 +133,7 @@ void on_command(int id, int notification) {
       hidecomp_Click(platform(), *form1.state);
       break;
     case kMenuClose:
-      close_Click(platform(), *form1.state);
-      break;  // not reached: the program has ended
+      close_Click();
     default:
       break;
   }
@@ -247,16 +158,6 @@ void on_timer(UINT_PTR timer) {
       break;
     default:
       break;
-  }
-}
-
-void on_left_button_up(int x, int y) {
-  for (const LabelDesign& label : kLabels) {
-    const RECT place = to_rect(label.bounds);
-    const POINT at{x, y};
-    if (label.id == LabelId::kLabel5 && PtInRect(&place, at)) {
-      Label5_Click();
-    }
   }
 }
 
@@ -287,10 +188,14 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT
     case WM_PAINT:
-      on_paint();
+      paint_form(window);
       return 0;
     case WM_CTLCOLORSTATIC:
-      return on_control_colour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+      if (HBRUSH brush =
+              control_background(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
     case WM_COMMAND:
       on_command(LOWORD(wparam), HIWORD(wparam));
       return 0;
@@ -298,7 +203,9 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
       on_timer(wparam);
       return 0;
     case WM_LBUTTONUP:
-      on_left_button_up(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+      if (is_on_opts_label(POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)})) {
+        Label5_Click();
+      }
       return 0;
     case WM_SIZE:
       Form_Resize(platform(), *form1.state);
@@ -307,17 +214,16 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
       on_activate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
     case kTrayIconMessage:
-      TrayIcon_Event(platform(), static_cast<std::uint32_t>(lparam));
+      TrayIcon_Event(platform(), *form1.state, static_cast<std::uint32_t>(lparam));
       return 0;
     case WM_CLOSE:
-      Form_Unload(platform(), *form1.state);
-      return 0;  // not reached: the program has ended
+      Form_Unload();
     case WM_ENDSESSION:
       if (wparam) {
         // Windows is ending the session: save as at a close, but show no box
         // that would hold up the user's logoff.
         form1.state->session_ending = true;
-        Form_Unload(platform(), *form1.state);
+        Form_Unload();
       }
       return 0;
     default:
@@ -329,25 +235,12 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
         on_another_start();
         return 0;
       }
-      return DefWindowProcW(window, message, wparam, lparam);
+      break;
   }
+  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 }  // namespace
-
-void show_running_tunelet() {
-  HWND running = nullptr;
-  for (int tries = 0; tries < 40 && (running = FindWindowW(kFormClass, nullptr)) == nullptr;
-       ++tries) {
-    Sleep(50);  // the running one may be starting still
-  }
-  if (running != nullptr) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(running, &process);
-    AllowSetForegroundWindow(process);
-    PostMessageW(running, RegisterWindowMessageW(kShowRequestMessage), 0, 0);
-  }
-}
 
 HWND create_main_window(HINSTANCE instance, win32::Win32Platform& system, ProgramState& state) {
   form1.system = &system;
@@ -367,17 +260,12 @@ HWND create_main_window(HINSTANCE instance, win32::Win32Platform& system, Progra
     return nullptr;
   }
 
-  HDC screen = GetDC(nullptr);
-  form1.dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
   const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
   const DWORD extended_style = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
-  RECT frame{0, 0, to_pixels(kClientWidthTwips), to_pixels(kClientHeightTwips)};
-  AdjustWindowRectEx(&frame, style, FALSE, extended_style);
-
-  HWND window = CreateWindowExW(extended_style, kFormClass, kFormCaption, style, CW_USEDEFAULT,
-                                CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                                nullptr, nullptr, instance, nullptr);
+  const SIZE size = form_window_size(style, extended_style);
+  HWND window =
+      CreateWindowExW(extended_style, kFormClass, kFormCaption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                      size.cx, size.cy, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) {
     return nullptr;
   }

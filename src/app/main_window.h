@@ -13,7 +13,4 @@ namespace tunelet::app {
 // shows it. Returns nullptr when the window cannot be created.
 HWND create_main_window(HINSTANCE instance, win32::Win32Platform& platform, ProgramState& state);
 
-// For a second start: asks the running program's window to come back.
-void show_running_tunelet();
-
 }  // namespace tunelet::app

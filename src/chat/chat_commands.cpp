@@ -1,7 +1,7 @@
 #include "chat/chat_commands.h"
 
 #include "player/player_link.h"
-#include "shell/settings.h"
+#include "state/settings.h"
 
 namespace tunelet {
 namespace {

@@ -2,7 +2,7 @@
 
 namespace tunelet {
 
-Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget) {
+Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool ask_first) {
   const WindowHandle chat = desktop.find_window(kChatWindowClass);
   if (chat == kNoWindow) {
     return Delivery::kDone;  // with parent 0 the child lookups would search other programs' windows
@@ -12,21 +12,23 @@ Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget)
   if (transcript == kNoWindow || input == kNoWindow) {
     return Delivery::kDone;
   }
-  if (budget.left() == 0) {
-    return Delivery::kNoTime;
+  if (ask_first) {
+    return budget.send(desktop, input, wm::kNull, 0, 0) ? Delivery::kNotTaken
+                                                        : Delivery::kUnanswered;
   }
   const std::optional<bool> taken = budget.set_text(desktop, input, message);
   if (!taken) {
     return Delivery::kUnanswered;
   }
   if (!*taken) {
-    return Delivery::kRefused;
+    return Delivery::kNotTaken;
   }
-  // The press and its release are queued, not waited for: a busy client
-  // takes them in order when it can, and none is lost or sent twice.
+  // The press and its release follow the text in the room's queue and go
+  // ahead of the next post's text; they are not waited for, and none is lost
+  // or handled twice.
   const WindowHandle send = desktop.find_child_window(chat, input, kChatSendButtonClass);
-  desktop.post_message(send, wm::kLButtonDown, 0, 0);
-  desktop.post_message(send, wm::kLButtonUp, 0, 0);
+  desktop.send_without_waiting(send, wm::kLButtonDown, 0, 0);
+  desktop.send_without_waiting(send, wm::kLButtonUp, 0, 0);
   return Delivery::kDone;
 }
 

@@ -18,6 +18,7 @@ constexpr WindowHandle kNoWindow = 0;
 
 // Window messages, by their Win32 numbers.
 namespace wm {
+constexpr std::uint32_t kNull = 0;
 constexpr std::uint32_t kCommand = 273;
 constexpr std::uint32_t kLButtonDown = 513;
 constexpr std::uint32_t kLButtonUp = 514;
@@ -26,19 +27,20 @@ constexpr std::uint32_t kUser = 1024;
 constexpr std::uint32_t kApp = 0x8000;  // the first message number an application may define
 }  // namespace wm
 
-// The program's notification-area icon, in the layout of the system's first
-// notification icon record. All zero until it is first filled.
+// The program's notification-area icon, with its image, its tip, and the
+// message that brings its mouse events to our window. All zero until it is
+// first filled.
 struct TrayRecord {
-  std::uint32_t size = 0;
   WindowHandle window = kNoWindow;  // the window that gets the icon's events
   std::uint32_t id = 0;
-  std::uint32_t flags = 0;
-  std::uint32_t callback_message = 0;  // the message that carries the icon's events
-  std::uint32_t icon = 0;              // icon handle
-  Text tip;                            // 64 characters; a NUL ends what is shown
+  std::uint32_t callback_message = 0;
+  std::uint32_t icon = 0;  // icon handle
+  Text tip;
 };
 
-enum class IconAction { kAdd = 0, kDelete = 2 };
+// Adding an icon that is there already is refused; modifying one succeeds
+// only when it is there.
+enum class IconAction { kAdd, kModify, kDelete };
 
 // The desktop we share with other programs: their windows, the keyboard and
 // the notification area.
@@ -54,12 +56,21 @@ class Desktop {
   virtual WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                          const Text& class_name) = 0;
 
-  // Sends a message and returns the window's answer. Nothing when the window
-  // did not answer: there is none, the system reports it hung, or it took
-  // longer than `wait_ms`.
+  // Whether the system counts the window's program as hung: it has taken no
+  // message for five seconds.
+  virtual bool is_hung(WindowHandle window) = 0;
+
+  // Sends a message and returns the window's answer; nothing when the window
+  // did not answer within `wait_ms`, or there is none. On Windows a message
+  // left unanswered is still handled later.
   virtual std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
                                                    std::uint32_t wparam, std::int32_t lparam,
                                                    std::uint32_t wait_ms) = 0;
+
+  // Sends a message without waiting for it: the window handles it after the
+  // messages sent to it before and ahead of those sent after, never twice.
+  virtual void send_without_waiting(WindowHandle window, std::uint32_t message,
+                                    std::uint32_t wparam, std::int32_t lparam) = 0;
 
   // Queues a message to the window and returns at once.
   virtual void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
@@ -79,8 +90,9 @@ class Desktop {
   // when it was pressed since the previous call.
   virtual std::uint16_t async_key_state(int virtual_key) = 0;
 
-  // Adds or removes the program's notification-area icon; false when the
-  // notification area refused (none is there yet, or no such icon).
+  // Adds, modifies or removes the program's notification-area icon; false
+  // when the notification area refused (none is there yet, or the icon is
+  // there already for an add, not there for the others).
   virtual bool notify_icon(IconAction action, const TrayRecord& record) = 0;
 };
 

@@ -22,6 +22,15 @@ bool contains(const Text& text, const Text& part) {
   return text.find(part) != Text::npos;
 }
 
+bool starts_with(const Text& text, const Text& part) {
+  return text.compare(0, part.size(), part) == 0;
+}
+
+bool ends_with(const Text& text, const Text& part) {
+  return text.size() >= part.size() &&
+         text.compare(text.size() - part.size(), part.size(), part) == 0;
+}
+
 Text to_lower_ascii(Text text) {
   for (char16_t& c : text) {
     if (c >= u'A' && c <= u'Z') {

@@ -15,6 +15,8 @@ using Text = std::u16string;
 Text replace_all(Text text, const Text& from, const Text& to);
 
 bool contains(const Text& text, const Text& part);
+bool starts_with(const Text& text, const Text& part);
+bool ends_with(const Text& text, const Text& part);
 
 // Upper-case ASCII letters turned into lower case; everything else unchanged.
 Text to_lower_ascii(Text text);

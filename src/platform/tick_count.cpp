@@ -2,12 +2,20 @@
 
 namespace tunelet {
 
-std::uint64_t TickWidener::widen(std::uint32_t tick) {
-  if (tick < last_) {
+std::uint64_t TickCount::now() {
+  if (count64_ != nullptr) {
+    return count64_();
+  }
+  const std::uint32_t tick = count32_();
+  if (tick < last_) {  // a count below the one read before: it wrapped
     ++wraps_;
   }
   last_ = tick;
   return (wraps_ << 32) + tick;
+}
+
+void TickCount::keep_wrap_count() {
+  now();
 }
 
 }  // namespace tunelet

@@ -1,45 +1,118 @@
 #include "player/title_reader.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace tunelet {
+namespace {
+
+// How the player, and its community continuation, end the title of a song
+// that plays. Paused or stopped, the title goes on with " [Paused]" or
+// " [Stopped]"; idle, it is the player's name and version alone.
+const Text kTitleEndings[] = {u" - Winamp", u" - WACUP"};
+
+// What the scrolled title puts between the turns.
+const Text kScrollMark = u" *** ";
+
+// What a stream shows in brackets ahead of its name until its song plays,
+// besides "[Buffer: 37%]".
+const Text kStreamStatus[] = {u"Connecting",
+                              u"Reading ID3",
+                              u"Stream temporarily interrupted",
+                              u"Stream terminated",
+                              u"Error syncing to stream",
+                              u"No valid Multiconnect URL",
+                              u"Redirect limit exceeded"};
+
+bool is_digit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+bool is_buffer_status(const Text& status) {
+  const Text lead = u"Buffer: ";
+  return starts_with(status, lead) && ends_with(status, u"%") && status.size() > lead.size() + 1 &&
+         std::all_of(status.begin() + lead.size(), status.end() - 1, is_digit);
+}
+
+bool is_stream_status(const Text& name) {
+  const Text::size_type close = name.find(u']');
+  if (!starts_with(name, u"[") || close == Text::npos) {
+    return false;
+  }
+  const Text status = name.substr(1, close - 1);
+  return is_buffer_status(status) || std::find(std::begin(kStreamStatus), std::end(kStreamStatus),
+                                               status) != std::end(kStreamStatus);
+}
+
+// A stream names its address alone until it has connected.
+bool is_stream_address(const Text& name) {
+  return contains(name, u"://") && !contains(name, u" ");
+}
+
+}  // namespace
 
 Text unscroll_title(const Text& title) {
-  // The scrolled text is the title and " *** " turned round: read twice over,
-  // the whole title follows the first "*** ", five characters short of the
-  // turn. A song whose own name holds "***" gives no title ending so.
-  const Text twice = title + title;
-  const Text::size_type marker = twice.find(u"*** ");
-  if (title.size() < 5 || marker == Text::npos) {
-    return title;
+  const Text::size_type mark = kScrollMark.size();
+  // The last steps of a turn: the tail of the mark, the caption, the mark.
+  if (ends_with(title, kScrollMark)) {
+    for (Text::size_type skipped = 0; skipped < 3; ++skipped) {
+      const Text lead = kScrollMark.substr(skipped);
+      if (title.size() > lead.size() + mark && starts_with(title, lead)) {
+        return title.substr(lead.size(), title.size() - lead.size() - mark);
+      }
+    }
   }
-  const Text unscrolled = twice.substr(marker + 4, title.size() - 5);
-  const Text tail = u" - Winamp";
-  const bool ends_so = unscrolled.size() >= tail.size() &&
-                       unscrolled.compare(unscrolled.size() - tail.size(), tail.size(), tail) == 0;
-  return ends_so ? unscrolled : title;
+  // The other steps: the caption from its k-th character on, the mark, the
+  // whole caption.
+  for (Text::size_type at = title.find(kScrollMark); at != Text::npos;
+       at = title.find(kScrollMark, at + 1)) {
+    const Text caption = title.substr(at + mark);
+    if (at >= 1 && at <= caption.size() && ends_with(caption, title.substr(0, at))) {
+      return caption;
+    }
+  }
+  return title;
 }
 
-Text cut_title(const Text& title) {
-  // Only the leading number goes: a '1.' later in the song's name stays. The
-  // blank after it stays too, so the song begins with a blank.
-  const Text::size_type blank = title.find(u' ');
-  Text song = blank == Text::npos ? Text() : title.substr(blank);
-  return replace_all(std::move(song), u" - Winamp", Text());
+std::optional<Text> song_in_title(const Text& title) {
+  const Text caption = unscroll_title(title);
+  for (const Text& ending : kTitleEndings) {
+    if (!ends_with(caption, ending)) {
+      continue;
+    }
+    Text name = caption.substr(0, caption.size() - ending.size());
+    // The entry's number, digits and a full stop, goes; the blank after it
+    // stays. Without a number the song gets that blank all the same, so that
+    // it reads alike with the number shown or not.
+    Text::size_type digits = 0;
+    while (digits < name.size() && is_digit(name[digits])) {
+      ++digits;
+    }
+    const bool numbered = digits > 0 && name.compare(digits, 2, u". ") == 0;
+    name = numbered ? name.substr(digits + 1) : u" " + name;
+    const Text shown = name.substr(1);
+    if (is_stream_status(shown) || is_stream_address(shown)) {
+      return std::nullopt;
+    }
+    return name;
+  }
+  return std::nullopt;
 }
 
-Text read_title(Desktop& desktop) {
-  return cut_title(unscroll_title(desktop.window_title(desktop.find_window(u"winamp v1.x"))));
+std::optional<Text> read_song(Desktop& desktop) {
+  return song_in_title(desktop.window_title(desktop.find_window(u"winamp v1.x")));
 }
 
 void Timer2_Timer(Desktop& desktop, ProgramState& state) {
   if (state.controls.Check1 != kChecked) {
     return;
   }
-  state.current_song = read_title(desktop);
-  const Text second = read_title(desktop);
-  if (second == state.current_song) {
-    // The song and the title box from the same read, so that a post never
-    // announces one song under the other's title.
-    state.current_song = state.controls.Text3 = read_title(desktop);
+  const std::optional<Text> first = read_song(desktop);
+  if (!first || first != read_song(desktop)) {
+    return;
+  }
+  if (const std::optional<Text> third = read_song(desktop)) {
+    state.controls.Text3 = *third;
   }
 }
 

@@ -2,25 +2,32 @@
 // once-a-second title poll that publishes it.
 #pragma once
 
+#include <optional>
+
 #include "platform/platform.h"
 #include "state/program_state.h"
 
 namespace tunelet {
 
-// The player's title cut down to the song: '12. Artist - Title - Winamp'
-// reads ' Artist - Title'. Empty without a player window.
-Text read_title(Desktop& desktop);
+// The song a player's title names: '12. Artist - Title - Winamp' reads
+// ' Artist - Title', and so does 'Artist - Title - Winamp' (the entry number
+// switched off). Nothing when the title names no song playing: paused or
+// stopped, no player, the player idle under its name and version, or a
+// stream's address or status ('[Connecting] ...', '[Buffer: 37%] ...').
+std::optional<Text> song_in_title(const Text& title);
 
-// The player can scroll its title in the taskbar: 'tist - Song - Winamp *** 12. Ar'
-// then reads as '12. Artist - Song - Winamp'. Any other title stays as it is.
+// The song that the player's window names now.
+std::optional<Text> read_song(Desktop& desktop);
+
+// The player can scroll its title in the taskbar, turning it round a step
+// every 200 ms: 'tist - Song - Winamp *** 12. Artist - Song - Winamp' reads
+// '12. Artist - Song - Winamp'. A title that is no such step stays as it is.
 Text unscroll_title(const Text& title);
 
-// The title cut alone: drops the leading playlist number (the first word)
-// and every " - Winamp". A title without a blank is all number: empty.
-Text cut_title(const Text& title);
-
-// Every 1000 ms: while "Enabled" is checked, the current song is read; when a
-// second read agrees, a third read becomes both the song and the title box.
+// Every 1000 ms, while "Enabled" is checked: when two reads name the same
+// song, a third read becomes the title box. A title that names no song
+// leaves the box as it is, so the song that plays on after a pause, or after
+// the player was closed and started again, is no new title.
 void Timer2_Timer(Desktop& desktop, ProgramState& state);
 
 }  // namespace tunelet

@@ -16,8 +16,6 @@ Text join_lines(std::initializer_list<const char16_t*> lines) {
   return joined;
 }
 
-}  // namespace
-
 Text help_text() {
   return join_lines({
       u"Variables:              ",
@@ -52,6 +50,8 @@ Text ccom_text() {
       u"/exit = Close Winamp and Tunelet",
   });
 }
+
+}  // namespace
 
 void help_Click(FormRuntime& runtime) {
   runtime.message_box(help_text(), kInformationBox, u"HELP");

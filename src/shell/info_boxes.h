@@ -5,11 +5,7 @@
 
 namespace tunelet {
 
-// The lines of each box joined by CR LF, none after the last.
-Text help_text();
-Text about_text();
-Text ccom_text();
-
+// Each box shows its lines joined by CR LF, none after the last.
 void help_Click(FormRuntime& runtime);
 void about_Click(FormRuntime& runtime);
 void CCOM_Click(FormRuntime& runtime);

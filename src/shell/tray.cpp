@@ -3,54 +3,61 @@
 namespace tunelet {
 namespace {
 
-// The layout of the system's first notification icon record.
-constexpr std::uint32_t kTrayRecordSize = 88;
-constexpr std::uint32_t kTrayFlags = kIconMessage | kIconImage | kIconTip;
-constexpr std::size_t kTipLength = 64;
+constexpr std::uint32_t kIconId = 1;  // the program's only icon
 
-void fill_tray_record(Platform& platform, TrayRecord& tray) {
-  tray.size = kTrayRecordSize;
-  tray.window = platform.runtime.window_handle();
-  tray.id = 1;
-  tray.flags = kTrayFlags;
-  tray.callback_message = kTrayIconMessage;
-  tray.icon = platform.runtime.window_icon();
-  tray.tip = Text(u"Tune Let") + u'\0';
-  tray.tip.resize(kTipLength, u' ');
+void fill_tray_record(Platform& platform, TrayRecord& record) {
+  record = {platform.runtime.window_handle(), kIconId, kTrayIconMessage,
+            platform.runtime.window_icon(), u"Tune Let"};
 }
 
-// Hidden, with the icon in the notification area; back on the taskbar,
-// still minimised, when the notification area refuses it. An add for the
-// icon that is there already is refused, and it stays.
-void go_to_tray(Platform& platform, ProgramState& state) {
-  platform.runtime.hide_window();
-  state.tray_icon = platform.desktop.notify_icon(IconAction::kAdd, state.tray) || state.tray_icon;
-  if (!state.tray_icon) {
+// An add is refused for an icon that is there already: whether it is there
+// is asked of the notification area, not taken from the answer to the add.
+// Refused, the window shows on the taskbar, still minimised.
+bool add_icon(Platform& platform, ProgramState& state) {
+  Desktop& desktop = platform.desktop;
+  state.icon_in_tray = desktop.notify_icon(IconAction::kAdd, state.tray_record) ||
+                       desktop.notify_icon(IconAction::kModify, state.tray_record);
+  if (!state.icon_in_tray) {
     platform.runtime.show_window();
+  }
+  return state.icon_in_tray;
+}
+
+void go_to_tray(Platform& platform, ProgramState& state) {
+  if (add_icon(platform, state)) {
+    platform.runtime.hide_window();
   }
 }
 
 void delete_icon(Platform& platform, ProgramState& state) {
-  platform.desktop.notify_icon(IconAction::kDelete, state.tray);
-  state.tray_icon = false;
+  if (state.icon_in_tray) {
+    platform.desktop.notify_icon(IconAction::kDelete, state.tray_record);
+    state.icon_in_tray = false;
+  }
 }
 
 }  // namespace
 
 void Form_Resize(Platform& platform, ProgramState& state) {
   if (platform.runtime.window_state() == kMinimised) {
-    fill_tray_record(platform, state.tray);
+    fill_tray_record(platform, state.tray_record);
     go_to_tray(platform, state);
   } else {
     delete_icon(platform, state);
   }
 }
 
-void TrayIcon_Event(Platform& platform, std::uint32_t mouse_message) {
-  if (mouse_message == wm::kLButtonDown) {
+void TrayIcon_Event(Platform& platform, const ProgramState& state, std::uint32_t mouse_message) {
+  if (mouse_message != wm::kLButtonDown && mouse_message != wm::kRButtonDown) {
+    return;
+  }
+  if (state.post_in_progress) {
+    platform.desktop.post_message(platform.runtime.window_handle(), kTrayIconMessage, kIconId,
+                                  static_cast<std::int32_t>(mouse_message));
+  } else if (mouse_message == wm::kLButtonDown) {
     platform.runtime.restore_window();
     platform.runtime.show_window();
-  } else if (mouse_message == wm::kRButtonDown) {
+  } else {
     platform.runtime.popup_menu(PopupMenu::kMiniopts);
   }
 }
@@ -63,9 +70,7 @@ void Showamp_Click(Platform& platform, ProgramState& state) {
 
 void hidecomp_Click(Platform& platform, ProgramState& state) {
   platform.runtime.hide_window();
-  if (state.tray_icon) {
-    delete_icon(platform, state);
-  }
+  delete_icon(platform, state);
 }
 
 void TmrHotkey_Timer(Platform& platform, ProgramState& state) {
@@ -76,7 +81,7 @@ void TmrHotkey_Timer(Platform& platform, ProgramState& state) {
   }
   // Hidden completely from the tray, the window is still minimised: it
   // comes back restored.
-  if (platform.runtime.window_state() == kMinimised && !state.tray_icon &&
+  if (platform.runtime.window_state() == kMinimised && !state.icon_in_tray &&
       !platform.runtime.window_visible()) {
     platform.runtime.restore_window();
   }
@@ -87,8 +92,8 @@ void Taskbar_Created(Platform& platform, ProgramState& state) {
   if (platform.runtime.window_state() != kMinimised) {
     return;
   }
-  if (state.tray_icon) {  // all icons went with the old notification area
-    state.tray_icon = platform.desktop.notify_icon(IconAction::kAdd, state.tray);
+  if (state.icon_in_tray) {
+    add_icon(platform, state);  // the icons went with the old notification area, or are there
   } else if (platform.runtime.window_visible()) {
     go_to_tray(platform, state);  // left on the taskbar by a refused icon
   }                               // else hidden completely: no icon wanted

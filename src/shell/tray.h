@@ -17,22 +17,22 @@ namespace tunelet {
 // message (WM_LBUTTONDOWN, ...) as lParam.
 constexpr std::uint32_t kTrayIconMessage = wm::kApp + 1;
 
-// What the icon record carries: its callback message, its image, its tip.
-constexpr std::uint32_t kIconMessage = 1;
-constexpr std::uint32_t kIconImage = 2;
-constexpr std::uint32_t kIconTip = 4;
-
 constexpr int kControlKey = 17;
 constexpr int kAKey = 65;
 
-// The window was resized or its state changed: minimised, the icon is added
-// and the window hides, unless the notification area refused the icon: then
-// it stays on the taskbar. Otherwise the icon is removed.
+// The window was resized or its state changed: minimised, it goes to the
+// tray; otherwise the icon is removed.
+//
+// Wherever the icon is added, the window hides only once the icon is there;
+// when the notification area refuses it, the window stays minimised on the
+// taskbar, so that it is never lost.
 void Form_Resize(Platform& platform, ProgramState& state);
 
 // An event on the icon: a left press restores the window, a right press
-// opens the tray menu; everything else does nothing.
-void TrayIcon_Event(Platform& platform, std::uint32_t mouse_message);
+// opens the tray menu; everything else does nothing. While a post waits for
+// the chat room, the event is handled once the wait is over: a menu opened
+// inside the wait would run the next post inside this one.
+void TrayIcon_Event(Platform& platform, const ProgramState& state, std::uint32_t mouse_message);
 
 // The tray menu's "Show Tunelet" (also what a second start of the program
 // asks of the running one) and "Hide Tunelet Completely", which hides the
@@ -45,8 +45,8 @@ void hidecomp_Click(Platform& platform, ProgramState& state);
 void TmrHotkey_Timer(Platform& platform, ProgramState& state);
 
 // The notification area was made anew (Explorer restarted, or started after
-// us): the icon comes back if the window is in the tray, and a window left
-// on the taskbar by a refused icon goes to the tray now.
+// us), or says so again: the icon comes back if the window had one, and a
+// window left on the taskbar by a refused icon goes to the tray now.
 void Taskbar_Created(Platform& platform, ProgramState& state);
 
 }  // namespace tunelet

@@ -1,7 +1,7 @@
 // All state of the running program: what the main window holds (its controls
-// and three strings), the current song, the notification icon, and the post
-// waiting for a busy chat room. The real window keeps its controls in step
-// with this object; the logic reads and writes only this.
+// and two strings), the notification icon, the post waiting for a busy chat
+// room and the rests of busy peers. The real window keeps its controls in
+// step with this object; the logic reads and writes only this.
 #pragma once
 
 #include <optional>
@@ -15,17 +15,16 @@ constexpr int kUnchecked = 0;
 constexpr int kChecked = 1;
 constexpr int kGrayed = 2;
 
-// What the title box holds before the first title has been read.
+// What the title box holds before the first song has been read.
 inline const Text kNoTitleYet = u"Text3";
 
 struct Controls {
-  Text Text3 = kNoTitleYet;  // hidden: the last stable now-playing title
+  Text Text3 = kNoTitleYet;  // hidden: the song playing, once two reads agreed
   Text Text4;                // the status template
   int Check1 = kUnchecked;   // "Enabled"
   int Check2 = kUnchecked;   // "Save State"
   int Check4 = kUnchecked;   // "CCOM", hidden
   Text last_posted_title;
-  Text status_message;
   Text master_operator;
 };
 
@@ -36,12 +35,13 @@ struct UnreadableSettings {
   bool enabled = false;
 };
 
-// A post whose text the chat room has not taken yet, tried again while the
-// song stays the same.
+// A post whose text the chat room has not taken yet, tried again while its
+// song stays in the title box.
 struct PendingPost {
-  Text title;  // the title box when it was composed
+  Text title;  // the song, as the title box held it when the message was composed
   Text message;
   std::uint64_t since = 0;  // first tried, in milliseconds since the system started
+  bool unanswered = false;  // the chat room let the last try go unanswered
 };
 
 // Until when each peer, having let a message go unanswered, is left alone.
@@ -52,11 +52,11 @@ struct PeerRests {
 
 struct ProgramState {
   Controls controls;
-  Text current_song;
-  TrayRecord tray;
-  bool tray_icon = false;  // the notification area holds the icon
+  TrayRecord tray_record;
+  bool icon_in_tray = false;
   std::optional<PendingPost> pending_post;
   PeerRests rests;
+  bool post_in_progress = false;  // a post is waiting for the player or the chat room
   UnreadableSettings unreadable;
   bool session_ending = false;  // Windows is ending the user's session
 };

@@ -13,7 +13,6 @@
 
 #include "app/form_design.h"
 #include "peer_common.h"
-#include "player/player_link.h"
 
 namespace e2e {
 
@@ -103,16 +102,21 @@ inline void click(HWND window, bool right = false, POINT at = {-1, -1}) {
   input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   SendInput(2, input, sizeof(INPUT));
 }
-inline void hold_keys(std::initializer_list<WORD> keys, DWORD milliseconds = 30) {
+// Keys held down together until `done` (by default, a moment), then let go:
+// a user holds a chord until the program has seen it.
+inline bool hold_keys(
+    std::initializer_list<WORD> keys, const std::function<bool()>& done = [] { return true; }) {
   std::vector<INPUT> input(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
   for (std::size_t i = 0; i < keys.size(); ++i) {
     input[i].ki.wVk = input[input.size() - 1 - i].ki.wVk = keys.begin()[i];
     input[keys.size() + i].ki.dwFlags = KEYEVENTF_KEYUP;
   }
   SendInput(static_cast<UINT>(keys.size()), input.data(), sizeof(INPUT));
-  Sleep(milliseconds);
+  Sleep(30);
+  const bool seen = wait_until(done);
   SendInput(static_cast<UINT>(keys.size()), &input[keys.size()], sizeof(INPUT));
   Sleep(50);
+  return seen;
 }
 
 // A box's button pressed with the mouse; true when the box went.
@@ -121,26 +125,36 @@ inline bool press(HWND box, int button) {
   return box != nullptr && wait_until([&] { return !IsWindow(box); }, 5000);
 }
 
-// Tunelet beside the stand-in chat room and player, started in that order.
+// Tunelet beside the stand-in chat room and player, started in that order;
+// the chat room's lines as it shows them, 'TuneFan: np: Song'.
 struct Session {
   Process chat{L"standin_chat.exe"};
   HWND chat_window = find(L"AIM_ChatWnd");
-  Process player{L"standin_player.exe"};
-  HWND player_window = find(L"Winamp v1.x");
+  std::unique_ptr<Process> player;
+  HWND player_window = start_player();
   std::unique_ptr<Process> tunelet;
   HWND form = start_tunelet();
 
+  HWND start_player() {
+    player = std::make_unique<Process>(L"standin_player.exe");
+    return player_window = find(L"Winamp v1.x");
+  }
   HWND start_tunelet() {
     tunelet = std::make_unique<Process>(L"tunelet.exe");
     return form = find(tunelet::app::kFormClass);
   }
 
   HWND control(int id) const { return GetDlgItem(form, id); }
+  HWND input() const {  // the chat room's input box, its second text box
+    return FindWindowExW(chat_window,
+                         FindWindowExW(chat_window, nullptr, L"WndAte32Class", nullptr),
+                         L"WndAte32Class", nullptr);
+  }
   int checked(int id) const {  // answered even while Tunelet waits for a peer
     return static_cast<int>(SendMessageW(control(id), BM_GETCHECK, 0, 0));
   }
 
-  // The chat room's lines, each ended with CR LF.
+  // The chat room's lines, each ended with CR LF; none while it does not answer.
   std::vector<std::wstring> transcript() const {
     std::vector<std::wstring> lines;
     std::wstring text = text_of(FindWindowExW(chat_window, nullptr, L"WndAte32Class", nullptr));
@@ -153,8 +167,12 @@ struct Session {
   bool wait_for_lines(std::size_t count) const {
     return wait_until([&] { return transcript().size() >= count; });
   }
-  void next_song() const {
-    PostMessageW(player_window, WM_COMMAND, tunelet::player_command::kNext, 0);
+  void tell_player(WPARAM command, LPARAM value = 0) const {
+    PostMessageW(player_window, WM_COMMAND, command, value);
+  }
+  void next_song() const { tell_player(peers::player::kNext); }
+  void tell_chat(WPARAM hook, LPARAM value) const {
+    PostMessageW(chat_window, WM_COMMAND, hook, value);
   }
 };
 

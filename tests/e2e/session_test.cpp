@@ -1,8 +1,9 @@
 // Tunelet against the stand-in player and chat room as a user meets it: the
-// first start, the settings kept between runs, posting, peers that are slow,
-// busy or refuse the text.
+// first start, the settings kept between runs, the dormant chat commands,
+// posting, peers that are slow or refuse the text.
 #include <gtest/gtest.h>
 
+#include "app/resource_ids.h"
 #include "e2e_support.h"
 
 using namespace e2e;
@@ -42,8 +43,35 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   EXPECT_EQ(
       std::count(help.begin(), help.end(), L'\r') + std::count(help.begin(), help.end(), L'\n'),
       18);
-  EXPECT_EQ(help.find(L"\r\n\r\n"), std::wstring::npos);
   EXPECT_TRUE(press(box, IDOK));
+
+  // The dormant chat commands: the hidden "CCOM" switch, clicked as the
+  // window runtime would deliver it, asks for the master operator; and
+  // nothing reads the chat room, so a command written there drives nothing.
+  const auto set_ccom = [&](int value) {
+    SendMessageW(session.control(kCheck4), BM_SETCHECK, value, 0);
+    PostMessageW(session.form, WM_COMMAND, MAKEWPARAM(kCheck4, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(session.control(kCheck4)));
+    return find(L"#32770", L"Enter your SN", value ? 10000 : 1000);
+  };
+  HWND prompt = set_ccom(BST_CHECKED);
+  ASSERT_NE(prompt, nullptr);
+  EXPECT_EQ(text_of(GetDlgItem(prompt, IDC_INPUT_PROMPT)), L"Master operator of ccom?");
+  SendMessageW(GetDlgItem(prompt, IDC_INPUT_TEXT), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(L"Boss"));
+  ASSERT_TRUE(press(prompt, IDOK));
+  EXPECT_EQ(set_ccom(BST_UNCHECKED), nullptr);
+  ASSERT_TRUE(press(set_ccom(BST_CHECKED), IDOK));
+
+  // Lines from the master operator and from everyone else, as the client
+  // shows them: nothing obeys them, no box echoes them, Tunelet stays.
+  SetWindowTextW(
+      FindWindowExW(session.chat_window, nullptr, L"WndAte32Class", nullptr),
+      L"<b>Boss</b>: /skip\r\n<b></b>: /exit\r\n<b>Alice</b>: hi\r\n<b>Boss</b>: /exit\r\n");
+  EXPECT_FALSE(session.tunelet->ends_within(3000));
+  EXPECT_EQ(find(L"#32770", L"Tunelet", 500), nullptr);
+  const std::wstring status = text_of(GetDlgItem(session.player_window, peers::kPlayerStatus));
+  EXPECT_EQ(status.find(L"\r\n") + 2, status.size());  // the player received no command
 
   // Stored settings; the template edited and one switch turned off; the window
   // closed, or the user logging off: what is stored, and what the next start
@@ -72,44 +100,49 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   }
 }
 
-// Every song posted once, with every variable, whether the peers answer at
-// once, slowly, refuse the text or are busy for a while; a title that
-// scrolls in the taskbar is one song.
+// The time now as the user's regional settings write it.
+std::wstring time_now() {
+  wchar_t text[64];
+  GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, text, 64);
+  return text;
+}
+
+// Every song posted once, with every variable as the user's regional
+// settings write it (times with '.', as some do), whether the peers answer at
+// once, slowly or refuse the text, or the chat room is slow to send.
 TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
+  // No other test reads a time.
+  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, L".");
+  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, L"HH.mm.ss");
   store_settings({L"np:%s|%l|%z|%f|%u|%t|%d", L"1", nullptr});
+  const std::wstring started = time_now();
   Session session;
   ASSERT_TRUE(session.wait_for_lines(1));
-  wchar_t song[64], time_and_date[64];
-  int days, hours, minutes;
-  ASSERT_EQ(swscanf(session.transcript()[0].c_str(), L"%63l[^|]|03:45|0|4|%dd, %dh, %dm|%63l[^\n]",
-                    song, &days, &hours, &minutes, time_and_date),
-            5);
-  EXPECT_STREQ(song, L"<b>TuneFan</b>: np: Nightfall Radio - Slow Orbit");
-  // The time and the date as the user's regional settings write them.
-  wchar_t date[64];
-  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 64);
-  const std::wstring when = time_and_date;
-  EXPECT_EQ(when.substr(when.find(L'|') + 1), date);
+  const std::wstring posted = time_now();
+  wchar_t song[64], time[64], date[64];
+  ASSERT_EQ(swscanf(session.transcript()[0].c_str(),
+                    L"%63l[^|]|03.45|0|6|%*dd, %*dh, %*dm|%63l[^|]|%63l[^\n]", song, time, date),
+            3);
+  EXPECT_STREQ(song, L"TuneFan: np: Nightfall Radio - Slow Orbit");
+  // HH.mm.ss sorts as the time does, but for midnight.
+  EXPECT_TRUE(started <= posted ? started <= time && time <= posted
+                                : time >= started || time <= posted)
+      << time;
+  wchar_t today[64];
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, today, 64);
+  EXPECT_STREQ(date, today);
   const DWORD changed = GetTickCount();
   session.next_song();
   ASSERT_TRUE(session.wait_for_lines(2));
   const DWORD latency = GetTickCount() - changed;
   std::printf("figure: a song change reached the chat room after %lu ms\n", latency);
-  EXPECT_LT(latency,
-            2500u);  // a poll each second, a post a third of a second later: the timers run
-  click(session.control(kCheck1));  // "Enabled" off: the next song is not posted
-  ASSERT_TRUE(wait_until([&] { return session.checked(kCheck1) == BST_UNCHECKED; }));
-  session.next_song();
-  Sleep(3000);
-  EXPECT_EQ(session.transcript().size(), 2u);
-  click(session.control(kCheck1));  // and on: the song is posted
-  ASSERT_TRUE(session.wait_for_lines(3));
+  EXPECT_LT(latency, 2500u);  // a poll each second, a post a third of a second later
 
   // Both peers answer every message 2.9 s late, never hung in Windows' eyes:
   // clicks on "Save State" for three seconds, the longest time one took to
   // take effect. Then they are quick again, and the song goes out once.
-  PostMessageW(session.player_window, WM_COMMAND, peers::kSlow, 2900);
-  PostMessageW(session.chat_window, WM_COMMAND, peers::kSlow, 2900);
+  session.tell_player(peers::kSlow, 2900);
+  session.tell_chat(peers::kSlow, 2900);
   session.next_song();
   DWORD longest = 0;
   for (const DWORD start = GetTickCount(); GetTickCount() - start < 3000;) {
@@ -121,49 +154,56 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   }
   std::printf("figure: while both peers answered 2.9 s late, a click took at most %lu ms\n",
               longest);
-  PostMessageW(session.player_window, WM_COMMAND, peers::kSlow, 0);
-  PostMessageW(session.chat_window, WM_COMMAND, peers::kSlow, 0);
-  ASSERT_TRUE(session.wait_for_lines(4));
+  session.tell_player(peers::kSlow, 0);
+  session.tell_chat(peers::kSlow, 0);
+  ASSERT_TRUE(session.wait_for_lines(3));
 
-  // Busy for 2.5 s once, both: the next song is posted once, the player's
-  // figures unknown.
-  PostMessageW(session.chat_window, WM_COMMAND, peers::kBusy, 2500);
-  PostMessageW(session.player_window, WM_COMMAND, peers::kNextThenBusy, 2500);
-  ASSERT_TRUE(session.wait_for_lines(5));
+  // A chat room that takes 0.7 s for every message gets the song.
+  session.tell_chat(peers::kSlow, 700);
+  session.next_song();
+  ASSERT_TRUE(session.wait_for_lines(4));
+  session.tell_chat(peers::kSlow, 0);
 
   // The input box refuses the text: the user's draft stays and is not sent;
   // taken again, the song is posted once.
-  HWND input = FindWindowExW(session.chat_window,
-                             FindWindowExW(session.chat_window, nullptr, L"WndAte32Class", nullptr),
-                             L"WndAte32Class", nullptr);
-  SendMessageW(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"my draft"));
-  PostMessageW(session.chat_window, WM_COMMAND, peers::kRefuse, 1);
+  SendMessageW(session.input(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"my draft"));
+  session.tell_chat(peers::kRefuse, 1);
   session.next_song();
-  Sleep(2500);
-  EXPECT_EQ(session.transcript().size(), 5u);
-  EXPECT_EQ(text_of(input), L"my draft");
-  PostMessageW(session.chat_window, WM_COMMAND, peers::kRefuse, 0);
-  ASSERT_TRUE(session.wait_for_lines(6));
+  Sleep(2500);  // as long as two title polls
+  EXPECT_EQ(text_of(session.input()), L"my draft");
+  session.tell_chat(peers::kRefuse, 0);
+  ASSERT_TRUE(session.wait_for_lines(5));
 
-  // The title scrolls in the taskbar, a character every 100 ms: one post.
-  PostMessageW(session.player_window, WM_COMMAND, peers::kScroll, 1);
-  session.next_song();
-  ASSERT_TRUE(session.wait_for_lines(7));
-  Sleep(3000);
-  PostMessageW(session.player_window, WM_COMMAND, peers::kScroll, 0);
-  Sleep(2000);
+  // Songs two seconds apart while the send button takes 2.5 s for each press
+  // and release: a post's press is taken before the next post's text, so
+  // each line is one song, whole and with its own figures.
+  session.tell_chat(peers::kSlowSend, 2500);
+  for (int change = 0; change < 6; ++change) {
+    session.next_song();
+    Sleep(2000);  // the user's pace
+  }
+  session.tell_chat(peers::kSlowSend, 0);
+  const std::wstring ours = L"TuneFan: np: ";
+  std::vector<std::wstring> lines;
+  ASSERT_TRUE(wait_until(
+      [&] {
+        return (lines = session.transcript()).size() > 5 &&
+               lines.back().rfind(ours + peers::kPlaylist[4].name + L"|", 0) == 0;
+      },
+      30000));
+  for (std::size_t line = 5; line < lines.size(); ++line) {
+    const std::size_t bar = lines[line].find(L'|');
+    const int position = _wtoi(lines[line].c_str() + lines[line].find(L'|', bar + 1) + 1);
+    EXPECT_EQ(lines[line].substr(0, bar), ours + peers::kPlaylist[position % peers::kEntries].name)
+        << line;
+  }
 
   ASSERT_EQ(GetACP(), 1252u);  // a Western code page: the song's own text must go through
-  const std::wstring kOurs = L"<b>TuneFan</b>: np: ";
-  const std::wstring starts[] = {kOurs + peers::kForeignSong + L"|62:05|1|4|",
-                                 kOurs + L"Glass Harbour - Saturday Static|00:59|2|4|",
-                                 kOurs + L"Mira Vale - Small Hours||0|0|",  // the player too slow
-                                 kOurs + L"Nightfall Radio - Slow Orbit||0|0|",  // the player busy
-                                 kOurs + peers::kForeignSong + L"|62:05|1|4|",
-                                 kOurs + L"Glass Harbour - Saturday Static|00:59|2|4|"};
-  const std::vector<std::wstring> lines = session.transcript();
-  ASSERT_EQ(lines.size(), 7u);
-  for (std::size_t line = 1; line < lines.size(); ++line) {
+  const std::wstring starts[] = {
+      ours + peers::kForeignSong + L"|62.05|1|6|",
+      ours + L"Glass Harbour - Saturday Static||0|0|",  // the player too slow
+      ours + L"Mira Vale - Small Hours|02.51|3|6|", ours + L"Tom & Jerry <Live>|03.20|4|6|"};
+  for (std::size_t line = 1; line < 5; ++line) {
     EXPECT_EQ(lines[line].rfind(starts[line - 1], 0), 0u) << line;
   }
 }

@@ -5,6 +5,8 @@
 
 #include "e2e_support.h"
 
+#include <shellapi.h>
+
 using namespace e2e;
 
 HWND tray_icon() {
@@ -13,7 +15,7 @@ HWND tray_icon() {
 }
 
 TEST(Tray, MinimiseRestoreHideAndCtrlA) {
-  store_settings({L"%s", L"1", L"1"});
+  store_settings({L"np:%s", L"1", L"1"});
   Session session;
   HWND form = session.form;
   const auto window_is = [&](bool visible, bool minimised, bool icon) {
@@ -36,6 +38,14 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
     }
   };
   ASSERT_TRUE(minimise());
+  // Explorer restarted: the icons are gone, and the new notification area
+  // says so to every window. The icon comes back.
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = NOTIFYICONDATAW_V1_SIZE, icon.hWnd = form, icon.uID = 1;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+  ASSERT_TRUE(wait_until([] { return tray_icon() == nullptr; }));
+  SendNotifyMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(window_is(false, true, true));
   click(tray_icon());  // a left press restores
   EXPECT_TRUE(window_is(true, false, false));
   ASSERT_TRUE(minimise());  // three items: the fourth step down is the first, "Show Tunelet"
@@ -43,37 +53,60 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   EXPECT_TRUE(window_is(true, false, false));
   ASSERT_TRUE(minimise());
   SetForegroundWindow(session.chat_window);  // Ctrl+A while another program has the focus
-  hold_keys({VK_CONTROL, 'A'}, 100);
-  EXPECT_TRUE(window_is(true, true, true));  // shown as it was: minimised, with its icon
+  EXPECT_TRUE(hold_keys({VK_CONTROL, 'A'}, [&] { return window_is(true, true, true); }));
   tray_menu({VK_DOWN, VK_DOWN, VK_RETURN});  // "Hide Tunelet Completely": no window, no icon
   EXPECT_TRUE(window_is(false, true, false));
   session.next_song();  // songs go on being posted
   EXPECT_TRUE(session.wait_for_lines(2));
-  hold_keys({VK_CONTROL, 'A'}, 100);
-  EXPECT_TRUE(window_is(true, false, false));  // back restored
+  EXPECT_TRUE(hold_keys({VK_CONTROL, 'A'}, [&] { return window_is(true, false, false); }));
 
   // Started again while in the tray: the second ends at once, the first
-  // comes back, and the next song is posted once.
+  // comes back.
   ASSERT_TRUE(minimise());
   Process second{L"tunelet.exe"};
   EXPECT_TRUE(second.ends_within(3000));
   EXPECT_TRUE(window_is(true, false, false));
+
+  // A right press on the icon while a post waits for a slow chat room: the
+  // menu opens once the post is done, and what the user types into the room
+  // meanwhile is not sent.
+  ASSERT_TRUE(minimise());
+  session.tell_chat(peers::kSlow, 600);
   session.next_song();
-  ASSERT_TRUE(session.wait_for_lines(3));
-  Sleep(2000);
-  EXPECT_EQ(session.transcript().size(), 3u);
+  ASSERT_TRUE(wait_until([&] {
+    wchar_t title[64] = L"";
+    GetWindowTextW(session.chat_window, title, 64);
+    return lstrcmpW(title, peers::kChatTitleAnsweringLate) == 0;  // Tunelet waits for it now
+  }));
+  click(tray_icon(), true);
+  ASSERT_NE(find(L"#32768"), nullptr);
+  SendMessageW(session.input(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"my private draft"));
+  EXPECT_TRUE(
+      hold_keys({VK_ESCAPE}, [] { return !IsWindowVisible(FindWindowW(L"#32768", nullptr)); }));
+  session.tell_chat(peers::kSlow, 0);
+  session.next_song();
+  ASSERT_TRUE(session.wait_for_lines(4));
+  const std::vector<std::wstring> lines = session.transcript();  // each song once: one Tunelet
+  for (std::size_t song = 0; song < lines.size(); ++song) {
+    EXPECT_EQ(lines[song], L"TuneFan: np: " + std::wstring(peers::kPlaylist[song].name));
+  }
 
   ASSERT_TRUE(minimise());
   tray_menu({VK_UP, VK_RETURN});  // "Close", the last item, ends Tunelet
   EXPECT_TRUE(session.tunelet->ends_within(5000));
+}
 
-  // No notification area (Explorer ended): minimised, the window stays on the taskbar.
-  form = session.start_tunelet();
+// No notification area (Explorer ended for good: the last test of this suite,
+// and no other suite needs it): minimised, the window stays on the taskbar.
+TEST(Tray, WithoutANotificationAreaTheWindowStaysOnTheTaskbar) {
+  Session session;
   DWORD shell = 0;
   GetWindowThreadProcessId(FindWindowW(L"Shell_TrayWnd", nullptr), &shell);
   HANDLE explorer = OpenProcess(PROCESS_TERMINATE, FALSE, shell);
   TerminateProcess(explorer, 1);
   CloseHandle(explorer);
-  PostMessageW(form, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  EXPECT_TRUE(window_is(true, true, false));
+  PostMessageW(session.form, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(wait_until([&] {
+    return IsIconic(session.form) && IsWindowVisible(session.form) && tray_icon() == nullptr;
+  }));
 }

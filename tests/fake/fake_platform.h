@@ -26,8 +26,10 @@ struct FakeWindow {
   Text class_name;
   std::deque<Text> titles{Text()};     // successive reads; the last stays
   std::uint32_t answers_after_ms = 0;  // the time each sent message takes; the clock moves on
-  bool refuses_text = false;           // answers WM_SETTEXT with FALSE
-  std::map<std::pair<std::uint32_t, std::int32_t>, std::int32_t> answers{};  // to WM_USER
+  bool hung = false;
+  bool refuses_text = false;  // answers WM_SETTEXT with FALSE
+  std::map<std::pair<std::uint32_t, std::int32_t>, std::int32_t>
+      answers{};  // to WM_USER; none: no answer
 };
 
 struct ProcessEnded {};  // thrown where the process would end
@@ -41,7 +43,9 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   std::uint64_t milliseconds = 0;
   std::map<std::string, std::optional<Text>> settings;  // by key; nothing: not text
   std::string failing_setting;
-  Text separator = u":";  // of hours, minutes and seconds
+  Text separator = u":";   // of hours, minutes and seconds
+  bool tray_there = true;  // the notification area
+  bool icon_there = false;
   bool visible = true;
   int state = kNormal;
   std::function<void()> on_resize;  // the resize handler
@@ -69,11 +73,9 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   // The window, once it has answered within `wait_ms`; nothing otherwise.
   FakeWindow* answering(WindowHandle window, std::uint32_t wait_ms) {
     const auto found = open_windows.find(window);
-    if (found == open_windows.end()) {
-      return nullptr;
-    }
-    milliseconds += std::min(found->second.answers_after_ms, wait_ms);
-    return found->second.answers_after_ms <= wait_ms ? &found->second : nullptr;
+    const std::uint32_t takes = found == open_windows.end() ? 0 : found->second.answers_after_ms;
+    milliseconds += std::min(takes, wait_ms);
+    return found != open_windows.end() && takes <= wait_ms ? &found->second : nullptr;
   }
 
   WindowHandle find_window(const Text& name) override { return find_child_window(0, 0, name); }
@@ -87,12 +89,24 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     }
     return kNoWindow;
   }
+  bool is_hung(WindowHandle window) override {
+    return open_windows.count(window) && open_windows.at(window).hung;
+  }
   std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
                                            std::uint32_t wparam, std::int32_t lparam,
                                            std::uint32_t wait_ms) override {
     note("send", window, message, wparam, lparam);
     FakeWindow* found = answering(window, wait_ms);
-    return found ? std::optional<std::int32_t>(found->answers[{wparam, lparam}]) : std::nullopt;
+    const bool question = message == wm::kUser;
+    if (!found || (question && !found->answers.count({wparam, lparam}))) {
+      milliseconds += found ? wait_ms : 0;  // a question left unanswered takes the whole wait
+      return std::nullopt;
+    }
+    return question ? found->answers.at({wparam, lparam}) : 0;
+  }
+  void send_without_waiting(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
+                            std::int32_t lparam) override {
+    note("notify", window, message, wparam, lparam);
   }
   void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                     std::int32_t lparam) override {
@@ -115,12 +129,16 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     return title;
   }
   std::uint16_t async_key_state(int virtual_key) override { return keys[virtual_key]; }
-  bool tray_refuses = false;  // no notification area yet
+  // Explorer restarting: the icons go, and the new notification area may
+  // not be there yet.
+  void restart_tray(bool there) { icon_there = false, tray_there = there; }
   bool notify_icon(IconAction action, const TrayRecord& record) override {
-    note(action == IconAction::kAdd ? "icon add" : "icon delete", record.size, record.window,
-         record.id, record.flags, record.callback_message, record.icon,
-         narrow(record.tip.substr(0, record.tip.find(u'\0'))));
-    return !tray_refuses && record.size != 0;  // a record never filled is refused
+    const char* kinds[] = {"icon add", "icon modify", "icon delete"};
+    note(kinds[static_cast<int>(action)], record.window, record.id, record.callback_message,
+         record.icon, narrow(record.tip));
+    const bool done = tray_there && (action == IconAction::kAdd ? !icon_there : icon_there);
+    icon_there = done ? action != IconAction::kDelete : icon_there;
+    return done;
   }
   std::uint64_t milliseconds_since_start() override { return milliseconds; }
   Text time_text() override { return u"12:34:56"; }
@@ -129,9 +147,8 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     const auto found = settings.find(narrow(key));  // the path is checked end to end
     return found != settings.end() ? found->second : Text();
   }
-  bool save(const Text& application, const Text& section, const Text& key,
-            const Text& value) override {
-    note("save", narrow(application + u"/" + section + u"/" + key + u"=" + value));
+  bool save(const Text&, const Text&, const Text& key, const Text& value) override {
+    note("save", narrow(key + u"=" + value));  // the path is checked end to end
     return narrow(key) != failing_setting && (settings[narrow(key)] = value, true);
   }
   void message_box(const Text& prompt, int style, const std::optional<Text>& title) override {

@@ -4,11 +4,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "chat/chat_commands.h"
 #include "player/title_reader.h"
 #include "status/duration_format.h"
-#include "status/status_composer.h"
+#include "status/status_template.h"
 
 using namespace tunelet;
 
@@ -21,17 +22,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::int64_t milliseconds = 0;
   std::memcpy(&milliseconds, numbers, sizeof milliseconds);
   switch (TUNELET_FUZZ_TARGET) {
-    case 0: {  // the title cut: a title without a blank is all number
-      require(cut_title(text).size() <= (contains(text, u" ") ? text.size() : 0));
-      const Text unscrolled = unscroll_title(text);  // the title itself, or a title in it
-      require(unscrolled == text || (unscrolled.size() + 5 == text.size() &&
-                                     unscrolled.rfind(u" - Winamp") + 9 == unscrolled.size()));
+    case 0: {  // a song keeps its leading blank, and is no longer than the title
+      const std::optional<Text> song = song_in_title(text);
+      require(!song || (song->size() <= text.size() + 1 && (*song)[0] == u' '));
       break;
     }
-    case 1:  // values that look like variables come out as they are
-      require(contains(text, u"%") ||
-              expand_template(text, {u"%s", u"%t%", u"", u"%%", u"%z", u"%f%u", u"%"}) == text);
+    case 1: {  // the values, split from the template by U+0001: whole, unscanned, no mark-up
+      std::vector<Text> parts(1);
+      for (const char16_t c : text) {
+        c == u'\x01' ? void(parts.emplace_back()) : void(parts.back() += c);
+      }
+      parts.resize(8);
+      TemplateValues values;
+      Text all;
+      for (int i = 0; i < 7; ++i) {
+        values.push_back({u"stdlzfu"[i], parts[i + 1]});
+        all += parts[i + 1];
+      }
+      const auto tags = [](const Text& t) { return std::count(t.begin(), t.end(), u'<'); };
+      require(tags(expand_template(parts[0], values)) == tags(parts[0]));
+      const Text message = expand_template(u"%s%t%d%l%z%f%u", values);
+      require(replace_all(replace_all(replace_all(message, u"&lt;", u"<"), u"&gt;", u">"), u"&amp;",
+                          u"&") == all);
       break;
+    }
     case 2:
       require(format_duration(milliseconds, numbers[2]).empty() ==
               (numbers[2] < 0 || numbers[2] > 3));

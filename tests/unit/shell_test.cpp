@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
-#include "shell/settings.h"
 #include "shell/tray.h"
+#include "state/settings.h"
 
 namespace tunelet {
 namespace {
 
 // Stored settings (nothing: a value that is not text); what the start loads
 // from them; the template and switches at the exit; what the exit writes and
-// tells.
+// the box it shows.
 TEST(Settings, LoadAtStartSaveAtExit) {
   const std::optional<Text> kNotText;
   const struct {
@@ -23,15 +23,10 @@ TEST(Settings, LoadAtStartSaveAtExit) {
     bool session_ending = false;
   } rows[] = {
       // clang-format off
-      {{{"String", u"np %s"}, {"Enabled", u"yes"}, {"SaveIt", u"0"}}, u"np %s", 1, 1, u"new", 1, 1, {"String=new", "Enabled=1", "SaveIt=1"}},
-      {{{"String", u"old"}, {"SaveIt", u"1"}}, u"old", 0, 1, u"new", 1, kGrayed, {"SaveIt="}},
-      {{{"SaveIt", u""}}, u"", 0, 0, u"new", 1, 0, {}, "SaveIt"},  // nothing to change
-      {{}, u"", 0, 0, u"new", 1, 1, {"String=new", "Enabled=1", "SaveIt=1", "The settings could not be saved."}, "String"},
-      {{}, u"", 0, 0, u"new", 1, 1, {"String=new", "Enabled=1", "SaveIt=1"}, "String", true},  // Windows is ending the session
-      {{{"String", kNotText}, {"Enabled", kNotText}, {"SaveIt", u"1"}}, u"", 0, 1, u"", 0, 1, {"SaveIt=1"}},
-      {{{"String", kNotText}, {"Enabled", kNotText}, {"SaveIt", kNotText}}, u"", 0, 0, u"new", 1, 1, {"String=new", "Enabled=1", "SaveIt=1"}},
-      {{{"SaveIt", kNotText}}, u"", 0, 0, u"new", 0, 0, {}},
-      {{{"String", kNotText}, {"Enabled", u"1"}, {"SaveIt", u"1"}}, u"", 1, 1, u"", 1, 1, {"Enabled=1", "SaveIt=1"}},
+      {{{"String", u"np %s"}, {"Enabled", u"yes"}, {"SaveIt", u"0"}}, u"np %s", 1, 1, u"new", 1, 1, {"save String=new", "save Enabled=1", "save SaveIt=1"}},
+      {{}, u"", 0, 0, u"new", 1, 1, {"save String=new", "save Enabled=1", "save SaveIt=1", "box 0 - The settings could not be saved."}, "String"},
+      {{}, u"", 0, 0, u"new", 1, 1, {"save String=new", "save Enabled=1", "save SaveIt=1"}, "String", true},  // Windows is ending the session
+      {{{"String", kNotText}, {"Enabled", u"1"}, {"SaveIt", u"1"}}, u"", 1, 1, u"", 1, 1, {"save Enabled=1", "save SaveIt=1"}},
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -50,11 +45,7 @@ TEST(Settings, LoadAtStartSaveAtExit) {
     state.session_ending = row.session_ending;
     EXPECT_THROW(Hitit(fake.platform, state), fake::ProcessEnded);
     EXPECT_EQ(fake.log.front(), "stop timers");  // no tick runs in the box or after the saves
-    std::vector<std::string> written;
-    for (const std::string& entry : fake.logged({"save Tunelet/Main/", "box 0 - "})) {
-      written.push_back(entry.substr(entry[0] == 's' ? 18 : 8));  // after those words
-    }
-    EXPECT_EQ(written, row.written);
+    EXPECT_EQ(fake.logged({"save", "box"}), row.written);
   }
 }
 
@@ -67,8 +58,8 @@ Event user_sets(int window_state) {
   };
 }
 Event on_icon(std::uint32_t mouse_message) {
-  return [=](fake::FakePlatform& fake, ProgramState&) {
-    TrayIcon_Event(fake.platform, mouse_message);
+  return [=](fake::FakePlatform& fake, ProgramState& state) {
+    TrayIcon_Event(fake.platform, state, mouse_message);
   };
 }
 Event keys(std::uint16_t control, std::uint16_t a) {
@@ -77,55 +68,52 @@ Event keys(std::uint16_t control, std::uint16_t a) {
     TmrHotkey_Timer(fake.platform, state);
   };
 }
-Event tray_refuses(bool refuses) {
-  return [=](fake::FakePlatform& fake, ProgramState&) { fake.tray_refuses = refuses; };
+// Explorer restarts: the icons go, and the new notification area is there
+// at once or not yet.
+Event explorer_restarts(bool area_there) {
+  return [=](fake::FakePlatform& fake, ProgramState&) { fake.restart_tray(area_there); };
 }
+Event handler(void (*on)(Platform&, ProgramState&)) {
+  return [=](fake::FakePlatform& fake, ProgramState& state) { on(fake.platform, state); };
+}
+const Event kAreaComes = [](fake::FakePlatform& fake, ProgramState&) { fake.tray_there = true; };
 const Event kMinimise = user_sets(kMinimised), kCtrlA = keys(0x8000, 0x8000);
-const Event kHideCompletely = [](fake::FakePlatform& fake, ProgramState& state) {
-  hidecomp_Click(fake.platform, state);
-};
-const Event kTaskbarCreated = [](fake::FakePlatform& fake, ProgramState& state) {
-  Taskbar_Created(fake.platform, state);
-};
+const Event kHideCompletely = handler(hidecomp_Click), kTaskbarCreated = handler(Taskbar_Created);
 const Event kClose = [](fake::FakePlatform& fake, ProgramState& state) {
-  EXPECT_THROW(close_Click(fake.platform, state), fake::ProcessEnded);
+  EXPECT_THROW(Hitit(fake.platform, state), fake::ProcessEnded);
 };
 const std::vector<Event> kShown = {}, kInTheTray = {kMinimise},
                          kShownMinimised = {kMinimise, kCtrlA},
-                         kLeftOnTheTaskbar = {tray_refuses(true), kMinimise, tray_refuses(false)};
+                         kLeftOnTheTaskbar = {explorer_restarts(false), kMinimise, kAreaComes};
 
-// The record as minimising fills it: its size, the window, icon 1, the flags,
-// the callback message, the icon and the tip shown.
-const std::string kAdd = "icon add 88 81 1 7 32769 113 Tune Let";
-const std::string kDelete = "icon delete 88 81 1 7 32769 113 Tune Let";
+// The record: our window, icon 1, the callback message, our icon, the tip.
+const std::string kAdd = "icon add 81 1 32769 113 Tune Let";
+const std::string kModify = "icon modify 81 1 32769 113 Tune Let";
+const std::string kDelete = "icon delete 81 1 32769 113 Tune Let";
 
-// The moves the end-to-end session does not make (mouse messages by number:
-// moving, left up, double click, right up): from a state, events,
-// then what was asked of the window and the notification area.
+// From a state, events; then what was asked of the window and the
+// notification area, which refuses an add for an icon that is there.
 TEST(Tray, StatesAndMoves) {
   const struct {
     std::vector<Event> from, events;
     std::vector<std::string> requests;
   } rows[] = {
       // clang-format off
-      {kShown, {kMinimise}, {"hide", kAdd}},
-      {kShown, {user_sets(kMaximised)}, {"icon delete 0 0 0 0 0 0 "}},  // the record never filled
-      {kShown, {kHideCompletely, kCtrlA}, {"hide", "show"}},
-      {kInTheTray, {on_icon(512), on_icon(514), on_icon(515), on_icon(517)}, {}},
-      {kInTheTray, {on_icon(wm::kRButtonDown)}, {"menu Miniopts"}},
-      {kInTheTray, {kHideCompletely, kCtrlA}, {"hide", kDelete, "restore", kDelete, "show"}},  // back restored
+      {kShown, {kMinimise}, {kAdd, "hide"}},  // hidden once the icon is there
+      {kInTheTray, {on_icon(512), on_icon(514), on_icon(515), on_icon(517)}, {}},  // moving, up, double click
       {kInTheTray, {kHideCompletely, kTaskbarCreated}, {"hide", kDelete}},
       {kInTheTray, {kClose}, {"stop timers", kDelete, "end"}},
       {kInTheTray, {keys(1, 1)}, {"show"}},  // both pressed since the last poll
-      {kInTheTray, {keys(0x8000, 0), keys(0, 0x8000), keys(0x8000, 1)}, {}},  // not together
-      {kInTheTray, {kTaskbarCreated}, {kAdd}},
-      {kShownMinimised, {on_icon(wm::kLButtonDown)}, {"restore", kDelete, "show"}},
-      {kShownMinimised, {[](fake::FakePlatform& fake, ProgramState& state) { Showamp_Click(fake.platform, state); }}, {"show", kDelete, "restore", kDelete}},
-      {kShownMinimised, {kTaskbarCreated}, {kAdd}},  // stays shown
-      // the notification area refused the icon: minimised on the taskbar until it is there
-      {{tray_refuses(true)}, {kMinimise}, {"hide", kAdd, "show"}},
-      {kLeftOnTheTaskbar, {kTaskbarCreated}, {"hide", kAdd}},
-      {kLeftOnTheTaskbar, {user_sets(kNormal), kTaskbarCreated}, {kDelete}},
+      // while a post waits: once the wait is over, the menu would run the next post inside it
+      {kInTheTray, {[](fake::FakePlatform&, ProgramState& state) { state.post_in_progress = true; }, on_icon(wm::kRButtonDown)}, {"post 81 32769 1 516"}},
+      // the notification area says it is new while the icon is there: kept, and removed with the window
+      {kInTheTray, {kTaskbarCreated, kHideCompletely}, {kAdd, kModify, "hide", kDelete}},
+      // the new notification area refuses the icon at first: on the taskbar until it takes it
+      {kInTheTray, {explorer_restarts(false), kTaskbarCreated, kAreaComes, kTaskbarCreated}, {kAdd, kModify, "show", kAdd, "hide"}},
+      {kShownMinimised, {kMinimise}, {kAdd, kModify, "hide"}},  // minimised again: the icon is there
+      {{explorer_restarts(false)}, {kMinimise}, {kAdd, kModify, "show"}},  // never hidden without an icon
+      {kLeftOnTheTaskbar, {kCtrlA}, {"show"}},  // stays minimised
+      {kLeftOnTheTaskbar, {user_sets(kNormal), kTaskbarCreated}, {}},  // restored meanwhile
       // clang-format on
   };
   for (const auto& row : rows) {

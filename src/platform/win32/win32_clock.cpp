@@ -7,28 +7,25 @@
 namespace tunelet::win32 {
 namespace {
 
-using TickCount64 = ULONGLONG(WINAPI*)();
-
 // GetTickCount64 arrived with Vista; on XP it is missing.
-TickCount64 tick_count_64() {
-  static const TickCount64 function = reinterpret_cast<TickCount64>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetTickCount64")));
-  return function;
+const auto kTickCount64 = reinterpret_cast<ULONGLONG(WINAPI*)()>(
+    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetTickCount64")));
+
+std::uint64_t tick_count_64() {
+  return kTickCount64();
+}
+
+std::uint32_t tick_count_32() {
+  return GetTickCount();
 }
 
 }  // namespace
 
-std::uint64_t Win32Clock::milliseconds_since_start() {
-  if (TickCount64 function = tick_count_64()) {
-    return function();
-  }
-  return widener_.widen(GetTickCount());
-}
+Win32Clock::Win32Clock()
+    : ticks_(kTickCount64 != nullptr ? tick_count_64 : nullptr, tick_count_32) {}
 
-void Win32Clock::keep_wrap_count() {
-  if (tick_count_64() == nullptr) {
-    widener_.widen(GetTickCount());
-  }
+std::uint64_t Win32Clock::milliseconds_since_start() {
+  return ticks_.now();
 }
 
 Text Win32Clock::time_text() {

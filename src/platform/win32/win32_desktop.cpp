@@ -28,13 +28,12 @@ bool has_class(HWND window, const Text& class_name) {
   return GetClassNameW(window, found, 256) > 0 && lstrcmpiW(found, wide(class_name)) == 0;
 }
 
-// Sends and waits for the answer; nothing when none came in time. A window
-// that Windows reports as hung is not waited for at all.
+// Sends and waits for the answer; nothing when none came in time.
 std::optional<LRESULT> send_waiting(WindowHandle window, UINT message, WPARAM wparam, LPARAM lparam,
                                     UINT wait_ms) {
   DWORD_PTR answer = 0;
   if (window == kNoWindow || !SendMessageTimeoutW(to_hwnd(window), message, wparam, lparam,
-                                                  SMTO_ABORTIFHUNG, wait_ms, &answer)) {
+                                                  SMTO_NORMAL, wait_ms, &answer)) {
     return std::nullopt;
   }
   return static_cast<LRESULT>(answer);
@@ -65,6 +64,19 @@ std::optional<std::int32_t> Win32Desktop::send_message(WindowHandle window, std:
                                                        std::uint32_t wait_ms) {
   const std::optional<LRESULT> answer = send_waiting(window, message, wparam, lparam, wait_ms);
   return answer ? std::optional<std::int32_t>(static_cast<std::int32_t>(*answer)) : std::nullopt;
+}
+
+bool Win32Desktop::is_hung(WindowHandle window) {
+  return window != kNoWindow && IsHungAppWindow(to_hwnd(window)) != FALSE;
+}
+
+// A window of another thread gets such a message in the same queue as those
+// sent and waited for, in the order they were sent.
+void Win32Desktop::send_without_waiting(WindowHandle window, std::uint32_t message,
+                                        std::uint32_t wparam, std::int32_t lparam) {
+  if (window != kNoWindow) {
+    SendNotifyMessageW(to_hwnd(window), message, wparam, lparam);
+  }
 }
 
 void Win32Desktop::post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
@@ -101,20 +113,24 @@ std::uint16_t Win32Desktop::async_key_state(int virtual_key) {
   return static_cast<std::uint16_t>(GetAsyncKeyState(virtual_key));
 }
 
+// The record in its first form, which every version of Windows takes: a tip
+// of 64 single-byte characters at most.
 bool Win32Desktop::notify_icon(IconAction action, const TrayRecord& record) {
   NOTIFYICONDATAA data{};
-  data.cbSize = record.size;
+  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
   data.hWnd = to_hwnd(record.window);
   data.uID = record.id;
-  data.uFlags = record.flags;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = record.callback_message;
   data.hIcon = reinterpret_cast<HICON>(static_cast<UINT_PTR>(record.icon));
-  // The first form of the record has room for 64 characters of tip.
   constexpr std::size_t kTipSize = 64;
   const std::vector<char> tip = to_system_code_page(record.tip);
   std::memcpy(data.szTip, tip.data(), std::min(tip.size(), kTipSize));
   data.szTip[kTipSize - 1] = '\0';
-  return Shell_NotifyIconA(static_cast<DWORD>(action), &data) != FALSE;
+  const DWORD message = action == IconAction::kAdd      ? NIM_ADD
+                        : action == IconAction::kModify ? NIM_MODIFY
+                                                        : NIM_DELETE;
+  return Shell_NotifyIconA(message, &data) != FALSE;
 }
 
 }  // namespace tunelet::win32

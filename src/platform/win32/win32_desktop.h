@@ -1,8 +1,7 @@
 // The window system on Win32. Text goes to and comes from other programs'
 // windows through the wide API: the system converts it for a window that
 // keeps single-byte text, and nothing is lost for one that keeps wide text.
-// A message waits for its answer as long as the caller says, and not at all
-// for a window that the system reports as hung.
+// A message waits for its answer as long as the caller says.
 #pragma once
 
 #include <cstdint>
@@ -16,9 +15,12 @@ class Win32Desktop : public Desktop {
   WindowHandle find_window(const Text& class_name) override;
   WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                  const Text& class_name) override;
+  bool is_hung(WindowHandle window) override;
   std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
                                            std::uint32_t wparam, std::int32_t lparam,
                                            std::uint32_t wait_ms) override;
+  void send_without_waiting(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
+                            std::int32_t lparam) override;
   void post_message(WindowHandle window, std::uint32_t message, std::uint32_t wparam,
                     std::int32_t lparam) override;
   std::optional<bool> set_window_text(WindowHandle window, const Text& text,

@@ -1,4 +1,4 @@
-#include "shell/settings.h"
+#include "state/settings.h"
 
 #include <cstdlib>
 
@@ -37,7 +37,9 @@ void Hitit(Platform& platform, const ProgramState& state) {
   // No post may start inside the box below, nor after the settings are saved.
   platform.runtime.stop_timers();
   // The icon leaves with the program, not when the user next points at it.
-  platform.desktop.notify_icon(IconAction::kDelete, state.tray);
+  if (state.icon_in_tray) {
+    platform.desktop.notify_icon(IconAction::kDelete, state.tray_record);
+  }
   const Controls& controls = state.controls;
   bool saved = true;
   if (controls.Check2 == kChecked) {
@@ -56,14 +58,6 @@ void Hitit(Platform& platform, const ProgramState& state) {
   }
   platform.runtime.end_process();
   std::abort();  // not reached: ending the process never comes back
-}
-
-void Form_Unload(Platform& platform, const ProgramState& state) {
-  Hitit(platform, state);
-}
-
-void close_Click(Platform& platform, const ProgramState& state) {
-  Hitit(platform, state);
 }
 
 }  // namespace tunelet

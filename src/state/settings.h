@@ -1,4 +1,5 @@
-// The three settings that survive a restart, and the program's one exit.
+// The three settings that survive a restart, loaded at the start and saved by
+// the program's one exit.
 #pragma once
 
 #include "platform/platform.h"
@@ -24,9 +25,5 @@ void Form_Load(Platform& platform, ProgramState& state);
 // not to save sticks. A failed write is told in a box, unless Windows is
 // ending the session.
 [[noreturn]] void Hitit(Platform& platform, const ProgramState& state);
-
-// The main window is being closed; the tray menu's "Close".
-[[noreturn]] void Form_Unload(Platform& platform, const ProgramState& state);
-[[noreturn]] void close_Click(Platform& platform, const ProgramState& state);
 
 }  // namespace tunelet

@@ -1,0 +1,58 @@
+// The player in each state it shows, as the real one writes its title: only a
+// song that plays is announced, once, under its own name and characters, and
+// the chat room shows it as its sender wrote it.
+#include <gtest/gtest.h>
+
+#include "e2e_support.h"
+
+using namespace e2e;
+using namespace peers;
+
+TEST(PlayerStates, OnlyASongThatPlaysIsAnnouncedOnceByItsName) {
+  store_settings({L"<b>np:</b>%s", L"1", nullptr});
+  Session session;
+  constexpr WPARAM kRestart = 0;  // the player closed, then started again: the same song
+  // What the user does to the player, and the song then announced; none: the
+  // state is held for as long as two title polls, and nothing is posted.
+  const struct {
+    WPARAM command;
+    LPARAM value;
+    const wchar_t* announced;
+  } steps[] = {
+      {kShow, kNumbered, L"Nightfall Radio - Slow Orbit"},
+      {player::kPause, 0, nullptr},
+      {player::kPause, 0, nullptr},  // paused, and on again
+      {player::kStop, 0, nullptr},
+      {player::kPlay, 0, nullptr},
+      {player::kClose, 0, nullptr},
+      {kRestart, 0, nullptr},
+      {kShow, kIdle, nullptr},
+      {kShow, kNumbered, nullptr},
+      {kShow, kNumberOff, nullptr},
+      {player::kNext, 0, kForeignSong},
+      {kShow, kNumbered, nullptr},
+      {kShow, kStream, L"Stream Artist - Stream Song (Station One)"},  // address, status, song
+      {kShow, kStreamInterrupted, nullptr},
+      {kShow, kStreamInterrupted, nullptr},
+      {kScroll, 1, nullptr},
+      {player::kNext, 0, L"Glass Harbour - Saturday Static"},
+      {player::kPause, 0, nullptr},
+      {player::kPause, 0, nullptr},  // while it scrolls
+      {kScroll, 0, nullptr},
+      {player::kNext, 0, L"Mira Vale - Small Hours"},
+      {player::kNext, 0, L"Tom & Jerry <Live>"},
+      {player::kNext, 0, L"AT&amp;T <b>Bold</b>"},
+  };
+  std::vector<std::wstring> posted;
+  for (const auto& step : steps) {
+    step.command == kRestart ? void(session.start_player())
+                             : session.tell_player(step.command, step.value);
+    if (step.announced == nullptr) {
+      Sleep(2500);
+      continue;
+    }
+    posted.push_back(L"TuneFan: np: " + std::wstring(step.announced));
+    session.wait_for_lines(posted.size());
+    EXPECT_EQ(session.transcript(), posted);  // that song's line, and none before it
+  }
+}
