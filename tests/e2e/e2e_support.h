@@ -167,13 +167,11 @@ struct Session {
   bool wait_for_lines(std::size_t count) const {
     return wait_until([&] { return transcript().size() >= count; });
   }
-  void tell_player(WPARAM command, LPARAM value = 0) const {
-    PostMessageW(player_window, WM_COMMAND, command, value);
+  // A command or test hook for the player or the chat room.
+  static void tell(HWND peer, WPARAM command, LPARAM value = 0) {
+    PostMessageW(peer, WM_COMMAND, command, value);
   }
-  void next_song() const { tell_player(peers::player::kNext); }
-  void tell_chat(WPARAM hook, LPARAM value) const {
-    PostMessageW(chat_window, WM_COMMAND, hook, value);
-  }
+  void next_song() const { tell(player_window, peers::player::kNext); }
 };
 
 }  // namespace e2e

@@ -46,7 +46,7 @@ TEST(PlayerStates, OnlyASongThatPlaysIsAnnouncedOnceByItsName) {
   std::vector<std::wstring> posted;
   for (const auto& step : steps) {
     step.command == kRestart ? void(session.start_player())
-                             : session.tell_player(step.command, step.value);
+                             : session.tell(session.player_window, step.command, step.value);
     if (step.announced == nullptr) {
       Sleep(2500);
       continue;

@@ -34,16 +34,24 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   EXPECT_EQ(focus.hwndFocus, session.control(kCheck1));
   EXPECT_EQ(session.checked(kCheck2), BST_UNCHECKED);
   SetForegroundWindow(session.form);
-  click(session.form, false, {20, 120});  // "Opts", then its first item
-  ASSERT_NE(find(L"#32768"), nullptr);
-  hold_keys({VK_DOWN});
-  hold_keys({VK_RETURN});
-  HWND box = find(L"#32770", L"HELP");
-  const std::wstring help = text_of(GetDlgItem(box, 0xFFFF));  // ten lines, joined by CR LF
-  EXPECT_EQ(
-      std::count(help.begin(), help.end(), L'\r') + std::count(help.begin(), help.end(), L'\n'),
-      18);
-  EXPECT_TRUE(press(box, IDOK));
+  // "Opts", then an item: the box and its count of line breaks (CR LF each).
+  for (const auto& [item, title, breaks] : {std::tuple{1, L"HELP", 9}, {2, L"ABOUT", 2}}) {
+    click(session.form, false, {20, 120});
+    ASSERT_NE(find(L"#32768"), nullptr);
+    for (int down = 0; down < item; ++down) {
+      hold_keys({VK_DOWN});
+    }
+    hold_keys({VK_RETURN});
+    HWND box = find(L"#32770", title);
+    wchar_t caption[16] = L"";  // found without regard to case: compared as it is
+    GetWindowTextW(box, caption, 16);
+    EXPECT_STREQ(caption, title);
+    const std::wstring text = text_of(GetDlgItem(box, 0xFFFF));
+    EXPECT_EQ(
+        std::count(text.begin(), text.end(), L'\r') + std::count(text.begin(), text.end(), L'\n'),
+        2 * breaks);
+    EXPECT_TRUE(press(box, IDOK));
+  }
 
   // The dormant chat commands: the hidden "CCOM" switch, clicked as the
   // window runtime would deliver it, asks for the master operator; and
@@ -141,8 +149,8 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   // Both peers answer every message 2.9 s late, never hung in Windows' eyes:
   // clicks on "Save State" for three seconds, the longest time one took to
   // take effect. Then they are quick again, and the song goes out once.
-  session.tell_player(peers::kSlow, 2900);
-  session.tell_chat(peers::kSlow, 2900);
+  session.tell(session.player_window, peers::kSlow, 2900);
+  session.tell(session.chat_window, peers::kSlow, 2900);
   session.next_song();
   DWORD longest = 0;
   for (const DWORD start = GetTickCount(); GetTickCount() - start < 3000;) {
@@ -154,35 +162,35 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   }
   std::printf("figure: while both peers answered 2.9 s late, a click took at most %lu ms\n",
               longest);
-  session.tell_player(peers::kSlow, 0);
-  session.tell_chat(peers::kSlow, 0);
+  session.tell(session.player_window, peers::kSlow, 0);
+  session.tell(session.chat_window, peers::kSlow, 0);
   ASSERT_TRUE(session.wait_for_lines(3));
 
   // A chat room that takes 0.7 s for every message gets the song.
-  session.tell_chat(peers::kSlow, 700);
+  session.tell(session.chat_window, peers::kSlow, 700);
   session.next_song();
   ASSERT_TRUE(session.wait_for_lines(4));
-  session.tell_chat(peers::kSlow, 0);
+  session.tell(session.chat_window, peers::kSlow, 0);
 
   // The input box refuses the text: the user's draft stays and is not sent;
   // taken again, the song is posted once.
   SendMessageW(session.input(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"my draft"));
-  session.tell_chat(peers::kRefuse, 1);
+  session.tell(session.chat_window, peers::kRefuse, 1);
   session.next_song();
   Sleep(2500);  // as long as two title polls
   EXPECT_EQ(text_of(session.input()), L"my draft");
-  session.tell_chat(peers::kRefuse, 0);
+  session.tell(session.chat_window, peers::kRefuse, 0);
   ASSERT_TRUE(session.wait_for_lines(5));
 
   // Songs two seconds apart while the send button takes 2.5 s for each press
   // and release: a post's press is taken before the next post's text, so
   // each line is one song, whole and with its own figures.
-  session.tell_chat(peers::kSlowSend, 2500);
+  session.tell(session.chat_window, peers::kSlowSend, 2500);
   for (int change = 0; change < 6; ++change) {
     session.next_song();
     Sleep(2000);  // the user's pace
   }
-  session.tell_chat(peers::kSlowSend, 0);
+  session.tell(session.chat_window, peers::kSlowSend, 0);
   const std::wstring ours = L"TuneFan: np: ";
   std::vector<std::wstring> lines;
   ASSERT_TRUE(wait_until(

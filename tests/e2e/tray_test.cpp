@@ -71,7 +71,7 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   // menu opens once the post is done, and what the user types into the room
   // meanwhile is not sent.
   ASSERT_TRUE(minimise());
-  session.tell_chat(peers::kSlow, 600);
+  session.tell(session.chat_window, peers::kSlow, 600);
   session.next_song();
   ASSERT_TRUE(wait_until([&] {
     wchar_t title[64] = L"";
@@ -83,7 +83,7 @@ TEST(Tray, MinimiseRestoreHideAndCtrlA) {
   SendMessageW(session.input(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"my private draft"));
   EXPECT_TRUE(
       hold_keys({VK_ESCAPE}, [] { return !IsWindowVisible(FindWindowW(L"#32768", nullptr)); }));
-  session.tell_chat(peers::kSlow, 0);
+  session.tell(session.chat_window, peers::kSlow, 0);
   session.next_song();
   ASSERT_TRUE(session.wait_for_lines(4));
   const std::vector<std::wstring> lines = session.transcript();  // each song once: one Tunelet
