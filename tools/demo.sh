@@ -1,8 +1,10 @@
 #!/bin/bash
 # The demo: the stand-in player plays its short playlist, moving on every few
-# seconds; Tunelet, with a ready template, announces every song in the
-# stand-in chat room. The chat transcript is printed here as it grows, a
-# screenshot is saved as build/demo.png, and everything ends after a minute.
+# seconds, and pauses once for five seconds; Tunelet, with a ready template,
+# announces every song in the stand-in chat room, and nothing for the pause.
+# The chat transcript is printed here as it grows, a screenshot is saved as
+# build/demo.png while the player is paused, and everything ends after a
+# minute.
 # Runs on your display when DISPLAY is set, on a virtual one otherwise.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,7 +19,8 @@ build="$root/build/$windows_preset"
 source tools/wine_env.sh
 
 settings='HKCU\Software\VB and VBA Program Settings\Tunelet\Main'
-wine reg add "$settings" /v String /d 'now playing:%s [%l] (track %z of %f, up %u)' /f >/dev/null 2>&1
+wine reg add "$settings" /v String /d '<b>now playing:</b>%s [%l] (track %z of %f, up %u)' /f \
+  >/dev/null 2>&1
 wine reg add "$settings" /v Enabled /d 1 /f >/dev/null 2>&1
 
 transcript="$WINEPREFIX/transcript.txt"
@@ -26,7 +29,7 @@ transcript="$WINEPREFIX/transcript.txt"
 desktop="explorer /desktop=TuneletDemo,820x560"
 wine $desktop "$build/standin_chat.exe" --transcript "$(winepath -w "$transcript")" &
 sleep 2
-wine $desktop "$build/standin_player.exe" --advance 12 &
+wine $desktop "$build/standin_player.exe" --advance 12 --pause-at 17 &
 sleep 1
 wine $desktop "$build/tunelet.exe" &
 
