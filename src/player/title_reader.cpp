@@ -52,7 +52,13 @@ bool is_stream_address(const Text& name) {
 }  // namespace
 
 Text unscroll_title(const Text& title) {
+  // The player writes the turned title into 4096 characters: a longer title
+  // is no step of a turn, and none is searched at length.
+  constexpr Text::size_type kLongestTurn = 4095;
   const Text::size_type mark = kScrollMark.size();
+  if (title.size() > kLongestTurn) {
+    return title;
+  }
   // The last steps of a turn: the tail of the mark, the caption, the mark.
   if (ends_with(title, kScrollMark)) {
     for (Text::size_type skipped = 0; skipped < 3; ++skipped) {
@@ -63,12 +69,11 @@ Text unscroll_title(const Text& title) {
     }
   }
   // The other steps: the caption from its k-th character on, the mark, the
-  // whole caption.
-  for (Text::size_type at = title.find(kScrollMark); at != Text::npos;
-       at = title.find(kScrollMark, at + 1)) {
-    const Text caption = title.substr(at + mark);
-    if (at >= 1 && at <= caption.size() && ends_with(caption, title.substr(0, at))) {
-      return caption;
+  // whole caption, which thus ends with what came before the mark.
+  for (Text::size_type at = title.find(kScrollMark);
+       at != Text::npos && 2 * at + mark <= title.size(); at = title.find(kScrollMark, at + 1)) {
+    if (at >= 1 && title.compare(0, at, title, title.size() - at, at) == 0) {
+      return title.substr(at + mark);
     }
   }
   return title;
