@@ -49,13 +49,20 @@ struct Process {
   }
 };
 
-// The visible top-level window of this class (and title), once there. Each
-// session's programs are the only ones of their kind.
+// The visible top-level window of this class (and title), once there, past
+// hidden ones of the class. Each session's programs are the only ones of
+// their kind.
 inline HWND find(const wchar_t* window_class, const wchar_t* title = nullptr,
                  DWORD milliseconds = 10000) {
   HWND found = nullptr;
-  wait_until([&] { return IsWindowVisible(found = FindWindowW(window_class, title)); },
-             milliseconds);
+  wait_until(
+      [&] {
+        while ((found = FindWindowExW(nullptr, found, window_class, title)) &&
+               !IsWindowVisible(found)) {
+        }
+        return found != nullptr;
+      },
+      milliseconds);
   return found;
 }
 
@@ -103,7 +110,9 @@ inline void click(HWND window, bool right = false, POINT at = {-1, -1}) {
   SendInput(2, input, sizeof(INPUT));
 }
 // Keys held down together until `done` (by default, a moment), then let go:
-// a user holds a chord until the program has seen it.
+// a user holds a chord until the program has seen it, and the keyboard
+// repeats the presses meanwhile (Wine may count keys up again when it reads
+// the keyboard anew, as after a change of focus).
 inline bool hold_keys(
     std::initializer_list<WORD> keys, const std::function<bool()>& done = [] { return true; }) {
   std::vector<INPUT> input(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
@@ -111,12 +120,28 @@ inline bool hold_keys(
     input[i].ki.wVk = input[input.size() - 1 - i].ki.wVk = keys.begin()[i];
     input[keys.size() + i].ki.dwFlags = KEYEVENTF_KEYUP;
   }
-  SendInput(static_cast<UINT>(keys.size()), input.data(), sizeof(INPUT));
-  Sleep(30);
-  const bool seen = wait_until(done);
+  bool seen = false;
+  for (const DWORD start = GetTickCount(); !seen && GetTickCount() - start < 10000;) {
+    SendInput(static_cast<UINT>(keys.size()), input.data(), sizeof(INPUT));
+    Sleep(30);
+    seen = wait_until(done, 200);
+  }
   SendInput(static_cast<UINT>(keys.size()), &input[keys.size()], sizeof(INPUT));
   Sleep(50);
   return seen;
+}
+
+// An item of the open menu, one of `items` of the same height, chosen with
+// the mouse, and clicked again as a user would while the menu stays open.
+inline void choose(int item, int items) {
+  HWND menu = find(L"#32768");
+  for (const DWORD start = GetTickCount();
+       IsWindowVisible(menu) && GetTickCount() - start < 10000;) {
+    RECT inside{};
+    GetClientRect(menu, &inside);
+    click(menu, false, {inside.right / 2, inside.bottom * (2 * item + 1) / (2 * items)});
+    wait_until([&] { return !IsWindowVisible(menu); }, 1000);
+  }
 }
 
 // A box's button pressed with the mouse; true when the box went.
@@ -140,6 +165,7 @@ struct Session {
     return player_window = find(L"Winamp v1.x");
   }
   HWND start_tunelet() {
+    tunelet.reset();  // one Tunelet a session: the one before ends first
     tunelet = std::make_unique<Process>(L"tunelet.exe");
     return form = find(tunelet::app::kFormClass);
   }

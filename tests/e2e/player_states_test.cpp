@@ -19,29 +19,20 @@ TEST(PlayerStates, OnlyASongThatPlaysIsAnnouncedOnceByItsName) {
     LPARAM value;
     const wchar_t* announced;
   } steps[] = {
+      // clang-format off
       {kShow, kNumbered, L"Nightfall Radio - Slow Orbit"},
-      {player::kPause, 0, nullptr},
-      {player::kPause, 0, nullptr},  // paused, and on again
-      {player::kStop, 0, nullptr},
-      {player::kPlay, 0, nullptr},
-      {player::kClose, 0, nullptr},
-      {kRestart, 0, nullptr},
-      {kShow, kIdle, nullptr},
-      {kShow, kNumbered, nullptr},
-      {kShow, kNumberOff, nullptr},
-      {player::kNext, 0, kForeignSong},
-      {kShow, kNumbered, nullptr},
+      {player::kPause, 0, nullptr}, {player::kPause, 0, nullptr},  // paused, and on again
+      {player::kStop, 0, nullptr}, {player::kPlay, 0, nullptr},
+      {player::kClose, 0, nullptr}, {kRestart, 0, nullptr},
+      {kShow, kIdle, nullptr}, {kShow, kNumbered, nullptr},
+      {kShow, kNumberOff, nullptr}, {player::kNext, 0, kForeignSong}, {kShow, kNumbered, nullptr},
       {kShow, kStream, L"Stream Artist - Stream Song (Station One)"},  // address, status, song
-      {kShow, kStreamInterrupted, nullptr},
-      {kShow, kStreamInterrupted, nullptr},
-      {kScroll, 1, nullptr},
-      {player::kNext, 0, L"Glass Harbour - Saturday Static"},
-      {player::kPause, 0, nullptr},
-      {player::kPause, 0, nullptr},  // while it scrolls
-      {kScroll, 0, nullptr},
-      {player::kNext, 0, L"Mira Vale - Small Hours"},
-      {player::kNext, 0, L"Tom & Jerry <Live>"},
-      {player::kNext, 0, L"AT&amp;T <b>Bold</b>"},
+      {kShow, kStreamInterrupted, nullptr}, {kShow, kStreamInterrupted, nullptr},
+      {kScroll, 1, nullptr}, {player::kNext, 0, L"Glass Harbour - Saturday Static"},
+      {player::kPause, 0, nullptr}, {player::kPause, 0, nullptr},  // while it scrolls
+      {kScroll, 0, nullptr}, {player::kNext, 0, L"Mira Vale - Small Hours"},
+      {player::kNext, 0, L"Tom & Jerry <Live>"}, {player::kNext, 0, L"AT&amp;T <b>Bold</b>"},
+      // clang-format on
   };
   std::vector<std::wstring> posted;
   for (const auto& step : steps) {

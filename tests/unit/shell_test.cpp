@@ -104,6 +104,7 @@ TEST(Tray, StatesAndMoves) {
       {kInTheTray, {kHideCompletely, kTaskbarCreated}, {"hide", kDelete}},
       {kInTheTray, {kClose}, {"stop timers", kDelete, "end"}},
       {kInTheTray, {keys(1, 1)}, {"show"}},  // both pressed since the last poll
+      {kInTheTray, {keys(0x8000, 0), keys(0, 0x8000)}, {}},  // one without the other
       // while a post waits: once the wait is over, the menu would run the next post inside it
       {kInTheTray, {[](fake::FakePlatform&, ProgramState& state) { state.post_in_progress = true; }, on_icon(wm::kRButtonDown)}, {"post 81 32769 1 516"}},
       // the notification area says it is new while the icon is there: kept, and removed with the window
