@@ -14,8 +14,8 @@ wine "$build/standin_player.exe" &
 wine "$build/tunelet.exe" &
 sleep 5
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-tunelet=$(pgrep -x tunelet.exe)
-server=$(pgrep -x "$(basename "$WINESERVER")" || pgrep -x wineserver)
+tunelet=$(pgrep -nx tunelet.exe)  # the newest: this run's
+server=$(pgrep -nx "$(basename "$WINESERVER")" || pgrep -nx wineserver)
 tunelet_before=$(cpu_ticks "$tunelet")
 server_before=$(cpu_ticks "$server")
 sleep 20
