@@ -118,11 +118,13 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       {u"%s", {kA.chat(1000), kB, Tick{{u"3. C - Winamp", u"2. B - Winamp"}}, kB}, {" A", " B"}, 1, 6},
       {u"%s", {kA.chat(700)}, {" A"}, 1, 3},  // slow, but answering in time
       {u"%s", {kA.hung()}, {}, 0, 3},
-      // a chat room that let the text go or refused it gets it again, pressed once
+      // a chat room that let the text go or refused it gets it again, pressed once; one
+      // that let it go is first left alone a second, then asked once (3 questions + 1)
       {u"%s", {kA.chat(1000), kA, kA, kA, kA}, {" A", " A"}, 1, 4},
       {u"%s", {kA.refusing(), kA}, {" A", " A"}, 1, 3},
       {u"%s", ticks({{1, kA}, {1, kB.chat(1000)}, {40, kA}, {5, kB}}), {" A", " B", " B"}, 2, 9},  // B is over when A is back
-      // too slow for ten seconds: set once, asked until given up; not posted when it answers again
+      // too slow for ten seconds: the text set once, then the room asked every 0.9 s unanswered
+      // + 1 s rest + up to a tick, 5 times (3 questions + 5); given up, and not posted after
       {u"%s", ticks({{30, kA.chat(1500)}, {2, kA}}), {" A"}, 0, 8},
       // "Enabled" off after the poll, and while a post waits
       {u"%s", {kA, kB.off()}, {" A"}, 1, 3},
