@@ -2,22 +2,6 @@
 
 namespace tunelet {
 
-Text replace_all(Text text, const Text& from, const Text& to) {
-  if (from.empty()) {
-    return text;
-  }
-  Text result;
-  result.reserve(text.size());
-  std::size_t start = 0;
-  for (std::size_t found = text.find(from); found != Text::npos; found = text.find(from, start)) {
-    result.append(text, start, found - start);
-    result += to;
-    start = found + from.size();
-  }
-  result.append(text, start, Text::npos);
-  return result;
-}
-
 bool contains(const Text& text, const Text& part) {
   return text.find(part) != Text::npos;
 }

@@ -10,10 +10,6 @@ namespace tunelet {
 
 using Text = std::u16string;
 
-// Replaces every non-overlapping occurrence of `from`, scanning left to right;
-// the inserted text is not scanned again. An empty `from` changes nothing.
-Text replace_all(Text text, const Text& from, const Text& to);
-
 bool contains(const Text& text, const Text& part);
 bool starts_with(const Text& text, const Text& part);
 bool ends_with(const Text& text, const Text& part);
