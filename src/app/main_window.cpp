@@ -59,11 +59,11 @@ void create_menus() {
   AppendMenuW(form1.miniopts, MF_STRING, kMenuClose, L"Close");
 }
 
-// The hidden title box shows what the title poll decided.
+// The hidden title box shows the song the title poll decided on.
 void show_title_box() {
-  const Text& title = form1.state->controls.Text3;
-  if (win32::own_window_text(control(kText3)) != title) {
-    SetWindowTextW(control(kText3), win32::wide(title));
+  const Text& song = form1.state->controls.Text3;
+  if (win32::own_window_text(control(kText3)) != song) {
+    SetWindowTextW(control(kText3), win32::wide(song));
   }
 }
 
@@ -72,14 +72,15 @@ void Label5_Click() {
 }
 
 [[noreturn]] void Form_Unload() {
-  Hitit(platform(), *form1.state);
+  Hitit();
 }
 
 [[noreturn]] void close_Click() {
-  Hitit(platform(), *form1.state);
+  Hitit();
 }
 
-void on_create() {
+void on_create(HWND window) {
+  form1.hwnd = window;
   create_form_controls(form1.hwnd);
   create_menus();
   form1.system->runtime.set_owner(form1.hwnd, form1.opts, form1.miniopts,
@@ -134,6 +135,7 @@ void on_command(int id, int notification) {
       break;
     case kMenuClose:
       close_Click();
+      break;
     default:
       break;
   }
@@ -179,11 +181,61 @@ void on_another_start() {
   SetForegroundWindow(form1.hwnd);
 }
 
+void on_left_button_up(POINT at) {
+  if (is_on_opts_label(at)) {
+    Label5_Click();
+  }
+}
+
+LRESULT on_control_colour(HWND window, WPARAM wparam, LPARAM lparam) {
+  HBRUSH brush = control_background(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+  return brush != nullptr ? reinterpret_cast<LRESULT>(brush)
+                          : DefWindowProcW(window, WM_CTLCOLORSTATIC, wparam, lparam);
+}
+
+// Windows is ending the session: the settings are saved as at a close, but
+// no box holds up the user's logoff.
+void on_end_session(bool ending) {
+  if (ending) {
+    form1.state->session_ending = true;
+    Form_Unload();
+  }
+}
+
+// While a post waits for another program, the window still handles what
+// other programs send it. A menu or a box would run a message loop of its
+// own inside the wait, and the timers with it: whatever may open one is
+// handled once the wait is over.
+bool may_open_menu_or_box(UINT message) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+    case WM_LBUTTONUP:
+    case WM_CLOSE:
+    case kTrayIconMessage:
+      return true;
+    default:
+      return false;
+  }
+}
+
 LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (form1.state->post_in_progress && may_open_menu_or_box(message)) {
+    PostMessageW(window, message, wparam, lparam);
+    return 0;
+  }
+  // Registered messages have no number of their own: told apart first.
+  if (message != 0 && message == form1.taskbar_created) {
+    Taskbar_Created(platform(), *form1.state);
+    return 0;
+  }
+  if (message != 0 && message == form1.show_request) {
+    on_another_start();
+    return 0;
+  }
   switch (message) {
     case WM_CREATE:
-      form1.hwnd = window;
-      on_create();
+      on_create(window);
       return 0;
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT
@@ -191,11 +243,7 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
       paint_form(window);
       return 0;
     case WM_CTLCOLORSTATIC:
-      if (HBRUSH brush =
-              control_background(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam))) {
-        return reinterpret_cast<LRESULT>(brush);
-      }
-      break;
+      return on_control_colour(window, wparam, lparam);
     case WM_COMMAND:
       on_command(LOWORD(wparam), HIWORD(wparam));
       return 0;
@@ -203,9 +251,7 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
       on_timer(wparam);
       return 0;
     case WM_LBUTTONUP:
-      if (is_on_opts_label(POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)})) {
-        Label5_Click();
-      }
+      on_left_button_up(POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       return 0;
     case WM_SIZE:
       Form_Resize(platform(), *form1.state);
@@ -214,33 +260,31 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
       on_activate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
     case kTrayIconMessage:
-      TrayIcon_Event(platform(), *form1.state, static_cast<std::uint32_t>(lparam));
+      TrayIcon_Event(platform(), static_cast<std::uint32_t>(lparam));
       return 0;
     case WM_CLOSE:
       Form_Unload();
+      return 0;
     case WM_ENDSESSION:
-      if (wparam) {
-        // Windows is ending the session: save as at a close, but show no box
-        // that would hold up the user's logoff.
-        form1.state->session_ending = true;
-        Form_Unload();
-      }
+      on_end_session(wparam != FALSE);
       return 0;
     default:
-      if (message == form1.taskbar_created && message != 0) {
-        Taskbar_Created(platform(), *form1.state);
-        return 0;
-      }
-      if (message == form1.show_request && message != 0) {
-        on_another_start();
-        return 0;
-      }
-      break;
+      return DefWindowProcW(window, message, wparam, lparam);
   }
-  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 }  // namespace
+
+void Hitit() {
+  win32::Win32Platform& system = *form1.system;
+  ProgramState& state = *form1.state;
+  system.runtime.stop_timers();  // no tick runs in the box below, nor after the saves
+  leave_tray(system.platform, state);
+  if (!save_settings(system.platform, state) && !state.session_ending) {
+    system.runtime.message_box(u"The settings could not be saved.", kPlainBox, std::nullopt);
+  }
+  ExitProcess(0);
+}
 
 HWND create_main_window(HINSTANCE instance, win32::Win32Platform& system, ProgramState& state) {
   form1.system = &system;

@@ -1,7 +1,6 @@
 #include "chat/chat_commands.h"
 
 #include "player/player_link.h"
-#include "state/settings.h"
 
 namespace tunelet {
 namespace {
@@ -33,9 +32,9 @@ Text StripHTML(const Text& text) {
 }
 
 void interpret_chat_line(Platform& platform, const ProgramState& state, const Text& sender,
-                         const Text& message) {
+                         const Text& message, void (*Hitit)()) {
   platform.runtime.message_box(sender + u":" + message, kPlainBox, std::nullopt);
-  if (sender != state.controls.master_operator) {
+  if (sender != state.master_operator) {
     return;
   }
   const Text command = StripHTML(message);
@@ -43,7 +42,7 @@ void interpret_chat_line(Platform& platform, const ProgramState& state, const Te
     if (command == known.text) {
       known.player_command(platform.desktop);
       if (known.ends_program) {
-        Hitit(platform, state);
+        Hitit();
       }
       return;
     }
@@ -54,7 +53,7 @@ void Check4_Click(Platform& platform, ProgramState& state) {
   if (state.controls.Check4 != kChecked) {
     return;
   }
-  state.controls.master_operator =
+  state.master_operator =
       platform.runtime.input_box(u"Master operator of ccom?", u"Enter your SN");
 }
 

@@ -1,27 +1,41 @@
 #include "chat/chat_poster.h"
 
 namespace tunelet {
+namespace {
 
-Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool ask_first) {
-  const WindowHandle chat = desktop.find_window(kChatWindowClass);
+Delivery unanswered(Reply reply) {
+  return reply == Reply::kTimedOut ? Delivery::kTimedOut : Delivery::kNotSent;
+}
+
+}  // namespace
+
+Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool text_sent) {
+  const WindowHandle chat = desktop.find_window(kChatWindowClass, kNoWindow);
   if (chat == kNoWindow) {
-    return Delivery::kDone;  // with parent 0 the child lookups would search other programs' windows
+    return Delivery::kNoRoom;  // with parent 0 the child lookups would search other programs' windows
   }
   const WindowHandle transcript = desktop.find_child_window(chat, kNoWindow, kChatTextBoxClass);
   const WindowHandle input = desktop.find_child_window(chat, transcript, kChatTextBoxClass);
   if (transcript == kNoWindow || input == kNoWindow) {
-    return Delivery::kDone;
+    return Delivery::kNoRoom;
   }
-  if (ask_first) {
-    return budget.send(desktop, input, wm::kNull, 0, 0) ? Delivery::kNotTaken
-                                                        : Delivery::kUnanswered;
-  }
-  const std::optional<bool> taken = budget.set_text(desktop, input, message);
-  if (!taken) {
-    return Delivery::kUnanswered;
-  }
-  if (!*taken) {
-    return Delivery::kNotTaken;
+  if (text_sent) {
+    // One character more than the text, so that a longer one does not compare equal.
+    const Answer<Text> held = budget.read_text(desktop, input, message.size() + 1);
+    if (held.reply != Reply::kAnswered) {
+      return unanswered(held.reply);
+    }
+    if (held.value != message) {
+      return Delivery::kTypedOver;
+    }
+  } else {
+    const Answer<bool> taken = budget.set_text(desktop, input, message);
+    if (taken.reply != Reply::kAnswered) {
+      return unanswered(taken.reply);
+    }
+    if (!taken.value) {
+      return Delivery::kRefused;
+    }
   }
   // The press and its release follow the text in the room's queue and go
   // ahead of the next post's text; they are not waited for, and none is lost
@@ -29,7 +43,7 @@ Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget,
   const WindowHandle send = desktop.find_child_window(chat, input, kChatSendButtonClass);
   desktop.send_without_waiting(send, wm::kLButtonDown, 0, 0);
   desktop.send_without_waiting(send, wm::kLButtonUp, 0, 0);
-  return Delivery::kDone;
+  return Delivery::kSent;
 }
 
 }  // namespace tunelet

@@ -11,18 +11,21 @@ inline const Text kChatTextBoxClass = u"WndAte32Class";  // transcript, then inp
 inline const Text kChatSendButtonClass = u"_Oscar_IconBtn";
 
 enum class Delivery {
-  kDone,        // typed and sent, or there is no chat room with an input box to take it
-  kNotTaken,    // the input box refused the text, or is to get it on the next try
-  kUnanswered,  // the chat room let a message go unanswered, or it is hung
+  kSent,       // the input box holds the text, and send was pressed
+  kNoRoom,     // no chat room with an input box to take it
+  kRefused,    // the input box refused the text and kept its own
+  kTimedOut,   // the room did not answer in time; a text it was given lands late all the same
+  kNotSent,    // the room was not asked: no time was left, or it is hung
+  kTypedOver,  // the text landed late and the box now holds something else: not pressed
 };
 
-// Send is pressed only once the input box has taken the text: pressed
+// Send is pressed only once the input box holds the text: pressed
 // otherwise, it would send whatever the user had typed.
 //
-// A text that the room let go may still reach it late (Windows delivers it
-// all the same). After one, `ask_first`: the room is asked something
-// harmless instead, and gets the text again on the next try, with the whole
-// wait, once it answers; a slow room does not get it again and again.
-Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool ask_first);
+// `text_sent`: the room was given the text and let it go. Setting it again
+// would only overwrite the box again once the room catches up; the box is
+// asked what it holds instead (the room answers after it has taken the
+// text), and send is pressed only when it is still the text.
+Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool text_sent);
 
 }  // namespace tunelet

@@ -4,6 +4,7 @@
 // implement them in memory.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -48,8 +49,9 @@ class Desktop {
  public:
   virtual ~Desktop() = default;
 
-  // A top-level window of this class (compared without regard to case), or 0.
-  virtual WindowHandle find_window(const Text& class_name) = 0;
+  // The next top-level window of this class (compared without regard to
+  // case) after the window `after` (0: the first), or 0.
+  virtual WindowHandle find_window(const Text& class_name, WindowHandle after) = 0;
 
   // The next child of `parent` with this class after the child `after`
   // (0: from the first child), or 0. The logic never asks with parent 0.
@@ -81,6 +83,11 @@ class Desktop {
   // or it did not answer within `wait_ms`.
   virtual std::optional<bool> set_window_text(WindowHandle window, const Text& text,
                                               std::uint32_t wait_ms) = 0;
+
+  // WM_GETTEXT: the window's text, up to `longest` characters; nothing when
+  // there is no window or it did not answer within `wait_ms`.
+  virtual std::optional<Text> read_window_text(WindowHandle window, std::size_t longest,
+                                               std::uint32_t wait_ms) = 0;
 
   // A window's title as the system keeps it, read without waiting for the
   // window; empty for window 0.
@@ -136,8 +143,8 @@ constexpr int kMaximised = 2;
 // The main window's pop-up menus.
 enum class PopupMenu { kOpts, kMiniopts };
 
-// The services of the window runtime: modal boxes, the main window,
-// regional formatting and the end of the process.
+// The services of the window runtime: modal boxes, the main window and
+// regional formatting.
 class FormRuntime {
  public:
   virtual ~FormRuntime() = default;
@@ -169,12 +176,6 @@ class FormRuntime {
   // The separator of hours, minutes and seconds in the user's regional
   // settings, normally ":".
   virtual Text time_separator() = 0;
-
-  // Stops the main window's timers: no tick runs after this.
-  virtual void stop_timers() = 0;
-
-  // Ends the process at once; no handler of the program runs any more.
-  [[noreturn]] virtual void end_process() = 0;
 };
 
 // Everything the logic may call, handed to it as one value.

@@ -5,9 +5,24 @@
 // program the system counts as hung is not waited for at all.
 #pragma once
 
+#include <type_traits>
+
 #include "platform/platform.h"
 
 namespace tunelet {
+
+// What became of a message given to the budget.
+enum class Reply {
+  kAnswered,
+  kTimedOut,  // sent, and not answered in the time left: the window still handles it later
+  kNotSent,   // no time was left, or the system counts the window's program as hung
+};
+
+template <typename Value>
+struct Answer {
+  Reply reply;
+  Value value{};  // the window's answer, when it answered
+};
 
 class WaitBudget {
  public:
@@ -16,23 +31,33 @@ class WaitBudget {
 
   bool spent() const { return clock_.milliseconds_since_start() >= deadline_; }
 
-  // Nothing when the window did not answer in the time left, or was not
-  // asked: no time was left, or it is hung.
-  std::optional<std::int32_t> send(Desktop& desktop, WindowHandle window, std::uint32_t message,
-                                   std::uint32_t wparam, std::int32_t lparam) {
-    const std::uint32_t wait = wait_for(desktop, window);
-    return wait == 0 ? std::nullopt : desktop.send_message(window, message, wparam, lparam, wait);
+  Answer<std::int32_t> send(Desktop& desktop, WindowHandle window, std::uint32_t message,
+                            std::uint32_t wparam, std::int32_t lparam) {
+    return within(desktop, window, [&](std::uint32_t wait) {
+      return desktop.send_message(window, message, wparam, lparam, wait);
+    });
   }
-  std::optional<bool> set_text(Desktop& desktop, WindowHandle window, const Text& text) {
-    const std::uint32_t wait = wait_for(desktop, window);
-    return wait == 0 ? std::nullopt : desktop.set_window_text(window, text, wait);
+  Answer<bool> set_text(Desktop& desktop, WindowHandle window, const Text& text) {
+    return within(desktop, window,
+                  [&](std::uint32_t wait) { return desktop.set_window_text(window, text, wait); });
+  }
+  Answer<Text> read_text(Desktop& desktop, WindowHandle window, std::size_t longest) {
+    return within(desktop, window, [&](std::uint32_t wait) {
+      return desktop.read_window_text(window, longest, wait);
+    });
   }
 
  private:
-  std::uint32_t wait_for(Desktop& desktop, WindowHandle window) const {
-    return spent() || desktop.is_hung(window)
-               ? 0
-               : static_cast<std::uint32_t>(deadline_ - clock_.milliseconds_since_start());
+  // The clock is read once: the wait is what was left at that moment.
+  template <typename Ask,
+            typename Value = typename std::invoke_result_t<Ask, std::uint32_t>::value_type>
+  Answer<Value> within(Desktop& desktop, WindowHandle window, Ask ask) {
+    const std::uint64_t now = clock_.milliseconds_since_start();
+    if (now >= deadline_ || desktop.is_hung(window)) {
+      return {Reply::kNotSent};
+    }
+    const std::optional<Value> answer = ask(static_cast<std::uint32_t>(deadline_ - now));
+    return answer ? Answer<Value>{Reply::kAnswered, *answer} : Answer<Value>{Reply::kTimedOut};
   }
 
   Clock& clock_;

@@ -1,5 +1,8 @@
 // Drives the player through its main window. Nothing is cached: every
 // operation looks the window up afresh, so the player may come and go.
+// Several windows may have the player's class (a player that imitates it
+// keeps a hidden one, or a second copy sits idle): the player is the one
+// whose title names a song, and every operation asks and reads that one.
 #pragma once
 
 #include <cstdint>
@@ -33,8 +36,16 @@ constexpr PlayerQuery kPlaylistPosition{0, 125};
 constexpr PlayerQuery kTrackLength{1, 105};
 }  // namespace player_query
 
-WindowHandle find_player(Desktop& desktop);
+// Of the windows of the player's class, the first whose title names a song,
+// with that song; the first of them when none does; no window when there is
+// none.
+struct Player {
+  WindowHandle window = kNoWindow;
+  std::optional<Text> song;
+};
+Player find_player(Desktop& desktop);
 
+// Posted to the player that find_player gives; nothing without a player.
 void player_next(Desktop& desktop);
 void player_previous(Desktop& desktop);
 void player_play(Desktop& desktop);
@@ -42,12 +53,14 @@ void player_pause(Desktop& desktop);
 void player_stop(Desktop& desktop);
 void player_close(Desktop& desktop);
 
-// 0 when there is no player; nothing when the player did not answer within
-// what is left of the budget; otherwise its answer, unchecked.
-using PlayerAnswer = std::optional<std::int32_t>;
-PlayerAnswer player_playlist_length(Desktop& desktop, WaitBudget& budget);
+// The player's answers, unchecked, within what is left of the budget.
+Answer<std::int32_t> player_playlist_length(Desktop& desktop, WaitBudget& budget,
+                                            WindowHandle player);
 // As the player counts, from 0.
-PlayerAnswer player_playlist_position(Desktop& desktop, WaitBudget& budget);
-PlayerAnswer player_track_length(Desktop& desktop, WaitBudget& budget);  // -1: no track
+Answer<std::int32_t> player_playlist_position(Desktop& desktop, WaitBudget& budget,
+                                              WindowHandle player);
+// -1: no track, or a stream.
+Answer<std::int32_t> player_track_length(Desktop& desktop, WaitBudget& budget,
+                                         WindowHandle player);
 
 }  // namespace tunelet

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "player/player_link.h"
+
 namespace tunelet {
 namespace {
 
@@ -60,19 +62,21 @@ Text unscroll_title(const Text& title) {
     return title;
   }
   // The last steps of a turn: the tail of the mark, the caption, the mark.
+  // (A caption ends as the player's titles do, never in the mark.)
   if (ends_with(title, kScrollMark)) {
-    for (Text::size_type skipped = 0; skipped < 3; ++skipped) {
-      const Text lead = kScrollMark.substr(skipped);
-      if (title.size() > lead.size() + mark && starts_with(title, lead)) {
-        return title.substr(lead.size(), title.size() - lead.size() - mark);
+    for (Text::size_type lead = mark; lead > mark - 3; --lead) {
+      if (title.size() > lead + mark && title.compare(0, lead, kScrollMark, mark - lead, lead) == 0) {
+        return title.substr(lead, title.size() - lead - mark);
       }
     }
   }
   // The other steps: the caption from its k-th character on, the mark, the
-  // whole caption, which thus ends with what came before the mark.
-  for (Text::size_type at = title.find(kScrollMark);
-       at != Text::npos && 2 * at + mark <= title.size(); at = title.find(kScrollMark, at + 1)) {
-    if (at >= 1 && title.compare(0, at, title, title.size() - at, at) == 0) {
+  // whole caption, which thus ends with what came before the mark. A song's
+  // own " *** " can make a step read as a longer caption too: the shortest
+  // is taken, the one after the last mark that fits.
+  for (Text::size_type at = title.rfind(kScrollMark, (title.size() - mark) / 2);
+       at != Text::npos && at >= 1; at = title.rfind(kScrollMark, at - 1)) {
+    if (title.compare(0, at, title, title.size() - at, at) == 0) {
       return title.substr(at + mark);
     }
   }
@@ -104,21 +108,15 @@ std::optional<Text> song_in_title(const Text& title) {
   return std::nullopt;
 }
 
-std::optional<Text> read_song(Desktop& desktop) {
-  return song_in_title(desktop.window_title(desktop.find_window(u"winamp v1.x")));
-}
-
 void Timer2_Timer(Desktop& desktop, ProgramState& state) {
   if (state.controls.Check1 != kChecked) {
     return;
   }
-  const std::optional<Text> first = read_song(desktop);
-  if (!first || first != read_song(desktop)) {
-    return;
+  const std::optional<Text> song = find_player(desktop).song;
+  if (song && song == state.song_at_last_poll) {
+    state.controls.Text3 = *song;
   }
-  if (const std::optional<Text> third = read_song(desktop)) {
-    state.controls.Text3 = *third;
-  }
+  state.song_at_last_poll = song;
 }
 
 }  // namespace tunelet

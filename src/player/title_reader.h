@@ -16,18 +16,17 @@ namespace tunelet {
 // stream's address or status ('[Connecting] ...', '[Buffer: 37%] ...').
 std::optional<Text> song_in_title(const Text& title);
 
-// The song that the player's window names now.
-std::optional<Text> read_song(Desktop& desktop);
-
 // The player can scroll its title in the taskbar, turning it round a step
 // every 200 ms: 'tist - Song - Winamp *** 12. Artist - Song - Winamp' reads
-// '12. Artist - Song - Winamp'. A title that is no such step stays as it is.
+// '12. Artist - Song - Winamp'. A title that is no such step stays as it is;
+// one that reads as a step of several captions reads as the shortest.
 Text unscroll_title(const Text& title);
 
-// Every 1000 ms, while "Enabled" is checked: when two reads name the same
-// song, a third read becomes the title box. A title that names no song
-// leaves the box as it is, so the song that plays on after a pause, or after
-// the player was closed and started again, is no new title.
+// Every 1000 ms, while "Enabled" is checked: a song that the player names at
+// two polls in a row becomes the title box, so that one skipped past within
+// a second is never announced. A title that names no song leaves the box as
+// it is, so the song that plays on after a pause, or after the player was
+// closed and started again, is no new title.
 void Timer2_Timer(Desktop& desktop, ProgramState& state);
 
 }  // namespace tunelet

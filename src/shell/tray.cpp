@@ -47,17 +47,11 @@ void Form_Resize(Platform& platform, ProgramState& state) {
   }
 }
 
-void TrayIcon_Event(Platform& platform, const ProgramState& state, std::uint32_t mouse_message) {
-  if (mouse_message != wm::kLButtonDown && mouse_message != wm::kRButtonDown) {
-    return;
-  }
-  if (state.post_in_progress) {
-    platform.desktop.post_message(platform.runtime.window_handle(), kTrayIconMessage, kIconId,
-                                  static_cast<std::int32_t>(mouse_message));
-  } else if (mouse_message == wm::kLButtonDown) {
+void TrayIcon_Event(Platform& platform, std::uint32_t mouse_message) {
+  if (mouse_message == wm::kLButtonDown) {
     platform.runtime.restore_window();
     platform.runtime.show_window();
-  } else {
+  } else if (mouse_message == wm::kRButtonDown) {
     platform.runtime.popup_menu(PopupMenu::kMiniopts);
   }
 }
@@ -86,6 +80,10 @@ void TmrHotkey_Timer(Platform& platform, ProgramState& state) {
     platform.runtime.restore_window();
   }
   platform.runtime.show_window();
+}
+
+void leave_tray(Platform& platform, ProgramState& state) {
+  delete_icon(platform, state);
 }
 
 void Taskbar_Created(Platform& platform, ProgramState& state) {

@@ -29,10 +29,8 @@ constexpr int kAKey = 65;
 void Form_Resize(Platform& platform, ProgramState& state);
 
 // An event on the icon: a left press restores the window, a right press
-// opens the tray menu; everything else does nothing. While a post waits for
-// the chat room, the event is handled once the wait is over: a menu opened
-// inside the wait would run the next post inside this one.
-void TrayIcon_Event(Platform& platform, const ProgramState& state, std::uint32_t mouse_message);
+// opens the tray menu; everything else does nothing.
+void TrayIcon_Event(Platform& platform, std::uint32_t mouse_message);
 
 // The tray menu's "Show Tunelet" (also what a second start of the program
 // asks of the running one) and "Hide Tunelet Completely", which hides the
@@ -43,6 +41,9 @@ void hidecomp_Click(Platform& platform, ProgramState& state);
 // The hotkey poll: shows the window while Ctrl and A are held, restored
 // when it was hidden completely from the tray.
 void TmrHotkey_Timer(Platform& platform, ProgramState& state);
+
+// The program ends: its icon goes with it, not when the user next points at it.
+void leave_tray(Platform& platform, ProgramState& state);
 
 // The notification area was made anew (Explorer restarted, or started after
 // us), or says so again: the icon comes back if the window had one, and a

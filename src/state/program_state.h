@@ -1,5 +1,5 @@
 // All state of the running program: what the main window holds (its controls
-// and two strings), the notification icon, the post waiting for a busy chat
+// and two strings), the notification icon, the post on its way to the chat
 // room and the rests of busy peers. The real window keeps its controls in
 // step with this object; the logic reads and writes only this.
 #pragma once
@@ -19,13 +19,11 @@ constexpr int kGrayed = 2;
 inline const Text kNoTitleYet = u"Text3";
 
 struct Controls {
-  Text Text3 = kNoTitleYet;  // hidden: the song playing, once two reads agreed
+  Text Text3 = kNoTitleYet;  // hidden: the song playing, once two polls in a row named it
   Text Text4;                // the status template
   int Check1 = kUnchecked;   // "Enabled"
   int Check2 = kUnchecked;   // "Save State"
   int Check4 = kUnchecked;   // "CCOM", hidden
-  Text last_posted_title;
-  Text master_operator;
 };
 
 // The stored settings that were there at the start but could not be read as
@@ -35,13 +33,24 @@ struct UnreadableSettings {
   bool enabled = false;
 };
 
-// A post whose text the chat room has not taken yet, tried again while its
-// song stays in the title box.
+// What the player answered about the song playing: the track's length in
+// seconds (-1: none), the playlist position (as the player counts, from 0)
+// and the playlist's length; nothing for a question not answered yet.
+struct PlayerFigures {
+  std::optional<std::int32_t> track_seconds;
+  std::optional<std::int32_t> position;
+  std::optional<std::int32_t> count;
+};
+
+// The post of the title box's song, from the player's first answer until
+// the chat room has it or it is given up.
 struct PendingPost {
-  Text title;  // the song, as the title box held it when the message was composed
-  Text message;
-  std::uint64_t since = 0;  // first tried, in milliseconds since the system started
-  bool unanswered = false;  // the chat room let the last try go unanswered
+  Text song;
+  PlayerFigures figures;
+  std::uint64_t first_asked = 0;  // the player, in milliseconds since the system started
+  std::optional<Text> message;    // composed once the figures are in, or waited for long enough
+  std::uint64_t composed_at = 0;
+  bool text_sent = false;  // the chat room let the text go: it lands late, and is not set again
 };
 
 // Until when each peer, having let a message go unanswered, is left alone.
@@ -52,6 +61,9 @@ struct PeerRests {
 
 struct ProgramState {
   Controls controls;
+  Text last_posted_song;
+  Text master_operator;
+  std::optional<Text> song_at_last_poll;  // what the title poll read the last time it ran
   TrayRecord tray_record;
   bool icon_in_tray = false;
   std::optional<PendingPost> pending_post;

@@ -1,7 +1,5 @@
 #include "state/settings.h"
 
-#include <cstdlib>
-
 namespace tunelet {
 namespace {
 
@@ -33,13 +31,7 @@ void Form_Load(Platform& platform, ProgramState& state) {
   }
 }
 
-void Hitit(Platform& platform, const ProgramState& state) {
-  // No post may start inside the box below, nor after the settings are saved.
-  platform.runtime.stop_timers();
-  // The icon leaves with the program, not when the user next points at it.
-  if (state.icon_in_tray) {
-    platform.desktop.notify_icon(IconAction::kDelete, state.tray_record);
-  }
+bool save_settings(Platform& platform, const ProgramState& state) {
   const Controls& controls = state.controls;
   bool saved = true;
   if (controls.Check2 == kChecked) {
@@ -53,11 +45,7 @@ void Hitit(Platform& platform, const ProgramState& state) {
   } else if (is_set(load(platform, kSaveStateKey))) {
     saved &= save(platform, kSaveStateKey, u"");
   }
-  if (!saved && !state.session_ending) {
-    platform.runtime.message_box(u"The settings could not be saved.", kPlainBox, std::nullopt);
-  }
-  platform.runtime.end_process();
-  std::abort();  // not reached: ending the process never comes back
+  return saved;
 }
 
 }  // namespace tunelet

@@ -14,8 +14,13 @@ namespace {
 // waits, so one post waits 0.9 s at most, and a click is never left
 // unanswered for more than a second.
 constexpr std::uint32_t kPostWaitMs = 900;
+// A peer that let a message go is left alone this long.
 constexpr std::uint64_t kRestMs = 1000;
-constexpr std::uint64_t kRetryForMs = 10000;
+// A player busy for a moment (a playlist loading, a dialog) answers again
+// within about two seconds: the song waits this long for its figures.
+constexpr std::uint64_t kFiguresWaitMs = 3000;
+// A message the chat room has not taken by then is given up.
+constexpr std::uint64_t kGiveUpMs = 10000;
 
 // Loading a windows media stream shows as "Opening ... .wma" for a while;
 // that is no song.
@@ -24,40 +29,66 @@ bool is_opening_stream(const Text& title) {
   return contains(lowered, u"opening") && contains(lowered, u".wma");
 }
 
-// The player's three figures, unless it is absent or resting, or lets one
-// question go unanswered: then it is asked nothing more, and rests.
-std::optional<PlayerFigures> ask_player(Platform& platform, PeerRests& rests, WaitBudget& budget) {
-  Desktop& desktop = platform.desktop;
-  if (find_player(desktop) == kNoWindow ||
-      platform.clock.milliseconds_since_start() < rests.player_until) {
-    return std::nullopt;
+// Asks the player for the figures not answered yet, in order, until one is
+// let go: then the player rests. True once all are in.
+bool ask_figures(Platform& platform, PeerRests& rests, WaitBudget& budget, WindowHandle player,
+                 PlayerFigures& figures) {
+  if (platform.clock.milliseconds_since_start() < rests.player_until) {
+    return false;
   }
-  const PlayerAnswer length = player_track_length(desktop, budget);
-  const PlayerAnswer position = length ? player_playlist_position(desktop, budget) : std::nullopt;
-  const PlayerAnswer count = position ? player_playlist_length(desktop, budget) : std::nullopt;
-  if (!count) {
-    rests.player_until = platform.clock.milliseconds_since_start() + kRestMs;
-    return std::nullopt;
+  const struct {
+    std::optional<std::int32_t> PlayerFigures::*figure;
+    Answer<std::int32_t> (*ask)(Desktop&, WaitBudget&, WindowHandle);
+  } kQuestions[] = {{&PlayerFigures::track_seconds, player_track_length},
+                    {&PlayerFigures::position, player_playlist_position},
+                    {&PlayerFigures::count, player_playlist_length}};
+  for (const auto& question : kQuestions) {
+    if (figures.*question.figure) {
+      continue;
+    }
+    const Answer<std::int32_t> answer = question.ask(platform.desktop, budget, player);
+    if (answer.reply != Reply::kAnswered) {
+      if (answer.reply == Reply::kTimedOut) {
+        rests.player_until = platform.clock.milliseconds_since_start() + kRestMs;
+      }
+      return false;
+    }
+    figures.*question.figure = answer.value;
   }
-  return PlayerFigures{*length, *position, *count};
+  return true;
 }
 
-// The message for the song in the title box, with its figures; nothing when
-// the player names another song, or none, before or after its figures were
-// asked: they would be another song's. That song's turn comes with the poll.
-std::optional<PendingPost> compose_post(Platform& platform, ProgramState& state,
-                                        WaitBudget& budget) {
-  const Text song = state.controls.Text3;
-  if (read_song(platform.desktop) != song) {
-    return std::nullopt;
+// Gathers the figures for the title box's song and composes its message once
+// they are in, or once the song has waited long enough for them. Nothing is
+// kept while the player names another song, or none, before or after it was
+// asked: the answers would be another song's. That song's turn comes with
+// the title poll.
+bool compose(Platform& platform, ProgramState& state, WaitBudget& budget) {
+  const Text song = state.controls.Text3;  // a copy: the title box may change during a wait
+  const Player player = find_player(platform.desktop);
+  if (player.song != song) {
+    return false;
   }
-  const std::optional<PlayerFigures> figures = ask_player(platform, state.rests, budget);
-  if (read_song(platform.desktop) != song) {
-    return std::nullopt;
+  std::optional<PendingPost>& post = state.pending_post;
+  if (!post) {
+    post.emplace();
+    post->song = song;
+    post->first_asked = platform.clock.milliseconds_since_start();
   }
-  return PendingPost{
-      song, expand_template(state.controls.Text4, template_values(platform, song, figures)),
-      platform.clock.milliseconds_since_start()};
+  PlayerFigures figures = post->figures;
+  const bool complete = ask_figures(platform, state.rests, budget, player.window, figures);
+  if (song_in_title(platform.desktop.window_title(player.window)) != song) {
+    return false;
+  }
+  post->figures = figures;
+  const std::uint64_t now = platform.clock.milliseconds_since_start();
+  if (!complete && now - post->first_asked < kFiguresWaitMs) {
+    return false;
+  }
+  post->message =
+      message_for_room(state.controls.Text4, template_values(platform, song, post->figures));
+  post->composed_at = now;
+  return true;
 }
 
 // Marks a post in progress for as long as it waits: what the window handles
@@ -76,44 +107,46 @@ class PostInProgress {
 }  // namespace
 
 void Timer1_Timer(Platform& platform, ProgramState& state) {
-  Controls& controls = state.controls;
+  if (state.post_in_progress) {
+    return;  // a tick run inside a post's wait
+  }
+  const Controls& controls = state.controls;
   std::optional<PendingPost>& pending = state.pending_post;
-  if (pending && (pending->title != controls.Text3 || controls.Check1 == kUnchecked)) {
+  if (pending && (pending->song != controls.Text3 || controls.Check1 == kUnchecked)) {
     pending.reset();  // its song is over, or posting was switched off
   }
-  // Cheapest tests first: on most ticks the title is the one posted last.
-  if (state.post_in_progress || controls.Text3 == kNoTitleYet || controls.Check1 == kUnchecked ||
-      controls.Text3 == controls.last_posted_title || is_opening_stream(controls.Text3)) {
-    return;
-  }
-  const std::uint64_t now = platform.clock.milliseconds_since_start();
-  if (pending && now - pending->since >= kRetryForMs) {
-    controls.last_posted_title = pending->title;  // given up: dropped, as with no chat room
-    pending.reset();
-    return;
-  }
-  if (now < state.rests.chat_until) {
+  // Cheapest tests first: on most ticks the song is the one posted last.
+  if (controls.Text3 == kNoTitleYet || controls.Check1 == kUnchecked ||
+      controls.Text3 == state.last_posted_song || is_opening_stream(controls.Text3)) {
     return;
   }
   const PostInProgress in_progress(state.post_in_progress);
   WaitBudget budget(platform.clock, kPostWaitMs);
-  if (!pending && !(pending = compose_post(platform, state, budget))) {
+  if ((!pending || !pending->message) && !compose(platform, state, budget)) {
     return;
   }
-  if (budget.spent()) {
-    return;  // the player took the time: the chat room's turn is the next tick
+  const std::uint64_t now = platform.clock.milliseconds_since_start();
+  if (now - pending->composed_at >= kGiveUpMs) {
+    state.last_posted_song = pending->song;  // given up: dropped, as with no chat room
+    pending.reset();
+    return;
   }
-  switch (post_to_chat(platform.desktop, pending->message, budget, pending->unanswered)) {
-    case Delivery::kDone:
-      controls.last_posted_title = pending->title;
+  if (now < state.rests.chat_until || budget.spent()) {
+    return;  // the chat room's turn comes on a later tick
+  }
+  switch (post_to_chat(platform.desktop, *pending->message, budget, pending->text_sent)) {
+    case Delivery::kSent:
+    case Delivery::kNoRoom:
+    case Delivery::kTypedOver:
+      state.last_posted_song = pending->song;
       pending.reset();
       break;
-    case Delivery::kUnanswered:
-      pending->unanswered = true;
+    case Delivery::kTimedOut:
+      pending->text_sent = true;
       state.rests.chat_until = platform.clock.milliseconds_since_start() + kRestMs;
       break;
-    case Delivery::kNotTaken:
-      pending->unanswered = false;
+    case Delivery::kRefused:
+    case Delivery::kNotSent:
       break;  // tried again on the next tick
   }
 }

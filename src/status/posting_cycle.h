@@ -9,16 +9,17 @@ namespace tunelet {
 // Every 350 ms: posts the status message when the title box holds a song
 // other than the last one posted and "Enabled" is not off.
 //
-// The song, its figures and the title recorded as posted are one moment's:
-// the message is composed only while the player names the song of the title
-// box, before and after its figures were asked. One post waits for the
-// player and the chat room together for 0.9 s at most, and not at all for
-// one the system counts as hung. A text that the chat room did not take is
-// tried again on later ticks, for ten seconds while its song stays in the
-// title box and "Enabled" stays on; a peer that let a message go is left
-// alone for a second, and a chat room that let a text go is asked something
-// harmless before the text is set again, on the next tick. Send is pressed
-// once, after the text was taken. No post starts while another waits.
+// The song and its figures are one moment's: the player is asked only while
+// it names the title box's song, before and after. A player that lets a
+// question go rests, and the song waits a while for the figures still
+// missing before it goes out without them. One tick waits for the player and
+// the chat room together for less than a second, and not at all for one the
+// system counts as hung. The chat room gets the text once: one that refused
+// it gets it again, and one that let it go (it lands late all the same) is
+// asked, after a rest, what its input box holds, and send is pressed only
+// when that is still the text. A song the room has not taken within a few
+// seconds, or whose text the user typed over, is given up. No post starts
+// inside another's wait.
 void Timer1_Timer(Platform& platform, ProgramState& state);
 
 }  // namespace tunelet

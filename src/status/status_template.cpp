@@ -19,23 +19,44 @@ Text uptime(Clock& clock) {
 Text as_html_text(const Text& value) {
   Text html;
   for (const char16_t c : value) {
-    html += c == u'&' ? u"&amp;" : c == u'<' ? u"&lt;" : c == u'>' ? u"&gt;" : Text(1, c);
+    switch (c) {
+      case u'&':
+        html += u"&amp;";
+        break;
+      case u'<':
+        html += u"&lt;";
+        break;
+      case u'>':
+        html += u"&gt;";
+        break;
+      case u'"':
+        html += u"&quot;";
+        break;
+      case u'\'':
+        html += u"&#39;";
+        break;
+      default:
+        html += c;
+    }
   }
   return html;
 }
 
+bool is_high_surrogate(char16_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+
 }  // namespace
 
-TemplateValues template_values(Platform& platform, const Text& song,
-                               const std::optional<PlayerFigures>& figures) {
-  const PlayerFigures player = figures.value_or(PlayerFigures{-1, 0, 0});
+TemplateValues template_values(Platform& platform, const Text& song, const PlayerFigures& figures) {
   return {
       {u's', song},
       {u't', platform.clock.time_text()},
       {u'd', platform.clock.date_text()},
-      {u'l', format_track_length(player.track_seconds, platform.runtime.time_separator())},
-      {u'z', decimal(player.position)},
-      {u'f', decimal(player.count)},
+      {u'l', format_track_length(figures.track_seconds.value_or(-1),
+                                 platform.runtime.time_separator())},
+      {u'z', decimal(figures.position.value_or(0))},
+      {u'f', decimal(figures.count.value_or(0))},
       {u'u', uptime(platform.clock)},
   };
 }
@@ -56,6 +77,33 @@ Text expand_template(const Text& status_template, const TemplateValues& values) 
     }
   }
   return message;
+}
+
+Text message_for_room(const Text& status_template, TemplateValues values) {
+  Text message = expand_template(status_template, values);
+  const auto song = std::find_if(values.begin(), values.end(),
+                                 [](const TemplateValue& value) { return value.letter == u's'; });
+  if (message.size() <= kLongestChatMessage || status_template.size() > kLongestChatMessage ||
+      song == values.end()) {
+    return message;
+  }
+  // The most of the song's characters that fit, with "..." after them; a
+  // character made of two UTF-16 units is kept or cut whole.
+  const Text whole = song->value;
+  const auto cut_to = [&](std::size_t kept) {
+    song->value = whole.substr(0, kept) + u"...";
+    return expand_template(status_template, values);
+  };
+  std::size_t fits = 0;
+  std::size_t too_long = whole.size();
+  while (too_long - fits > 1) {
+    const std::size_t middle = fits + (too_long - fits) / 2;
+    (cut_to(middle).size() <= kLongestChatMessage ? fits : too_long) = middle;
+  }
+  if (fits > 0 && is_high_surrogate(whole[fits - 1])) {
+    --fits;
+  }
+  return cut_to(fits);
 }
 
 }  // namespace tunelet

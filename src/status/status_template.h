@@ -2,10 +2,10 @@
 // "%l", "%z", "%f" and "%u" filled in.
 #pragma once
 
-#include <optional>
 #include <vector>
 
 #include "platform/platform.h"
+#include "state/program_state.h"
 
 namespace tunelet {
 
@@ -16,24 +16,26 @@ struct TemplateValue {
 };
 using TemplateValues = std::vector<TemplateValue>;
 
-// What the player answered: the track's length in seconds (-1: none), the
-// playlist position (as the player counts, from 0) and the playlist's length.
-struct PlayerFigures {
-  std::int32_t track_seconds;
-  std::int32_t position;
-  std::int32_t count;
-};
+// The longest message a chat room takes, in characters as typed into its
+// input box, mark-up and entities included.
+constexpr std::size_t kLongestChatMessage = 1024;
 
 // Every variable with its value, whatever the template uses: the song, the
-// time, the date, the player's figures (as with no player, "", "0" and "0",
-// when there are none) and the uptime.
-TemplateValues template_values(Platform& platform, const Text& song,
-                               const std::optional<PlayerFigures>& figures);
+// time, the date, the player's figures ("" for "%l", 0 for "%z" and "%f"
+// where it gave none) and the uptime.
+TemplateValues template_values(Platform& platform, const Text& song, const PlayerFigures& figures);
 
 // One pass from left to right: each variable becomes its value, which is not
 // scanned again. The chat room reads the message as HTML, so a value's own
-// '&', '<' and '>' are written as entities and show as themselves, while the
-// template's own text, mark-up included, stays as the user typed it.
+// '&', '<', '>', '"' and '\'' are written as entities and show as
+// themselves, while the template's own text, mark-up included, stays as the
+// user typed it.
 Text expand_template(const Text& status_template, const TemplateValues& values);
+
+// The message as the chat room takes it: a song that would make it longer
+// than kLongestChatMessage is shortened to fit, and ends in "..."; the
+// template's own text is never cut, nor an entity split, and a template that
+// is itself longer is posted as typed.
+Text message_for_room(const Text& status_template, TemplateValues values);
 
 }  // namespace tunelet

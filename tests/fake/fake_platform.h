@@ -26,13 +26,12 @@ struct FakeWindow {
   Text class_name;
   std::deque<Text> titles{Text()};     // successive reads; the last stays
   std::uint32_t answers_after_ms = 0;  // the time each sent message takes; the clock moves on
+  std::uint32_t text_after_ms = 0;     // and WM_SETTEXT at least this long
   bool hung = false;
   bool refuses_text = false;  // answers WM_SETTEXT with FALSE
   std::map<std::pair<std::uint32_t, std::int32_t>, std::int32_t>
       answers{};  // to WM_USER; none: no answer
 };
-
-struct ProcessEnded {};  // thrown where the process would end
 
 class FakePlatform final : public Desktop, public Clock, public SettingsStore, public FormRuntime {
  public:
@@ -41,6 +40,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   std::map<WindowHandle, FakeWindow> open_windows;  // handles 1, 2, ... in z-order
   std::map<int, std::uint16_t> keys;
   std::uint64_t milliseconds = 0;
+  std::uint64_t milliseconds_per_read = 0;  // the clock moves on as it is read
   std::map<std::string, std::optional<Text>> settings;  // by key; nothing: not text
   std::string failing_setting;
   Text separator = u":";   // of hours, minutes and seconds
@@ -48,7 +48,8 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   bool icon_there = false;
   bool visible = true;
   int state = kNormal;
-  std::function<void()> on_resize;  // the resize handler
+  std::function<void()> on_resize;    // the resize handler
+  std::function<void()> during_wait;  // what other programs send our window meanwhile
 
   template <typename... Parts>
   void note(const Parts&... parts) {
@@ -71,14 +72,20 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     return open_windows.emplace(handle, FakeWindow{parent, class_name}), handle;
   }
   // The window, once it has answered within `wait_ms`; nothing otherwise.
-  FakeWindow* answering(WindowHandle window, std::uint32_t wait_ms) {
+  FakeWindow* answering(WindowHandle window, std::uint32_t wait_ms, std::uint32_t at_least = 0) {
+    if (during_wait) {
+      during_wait();
+    }
     const auto found = open_windows.find(window);
-    const std::uint32_t takes = found == open_windows.end() ? 0 : found->second.answers_after_ms;
+    const std::uint32_t takes =
+        found == open_windows.end() ? 0 : std::max(found->second.answers_after_ms, at_least);
     milliseconds += std::min(takes, wait_ms);
     return found != open_windows.end() && takes <= wait_ms ? &found->second : nullptr;
   }
 
-  WindowHandle find_window(const Text& name) override { return find_child_window(0, 0, name); }
+  WindowHandle find_window(const Text& name, WindowHandle after) override {
+    return find_child_window(0, after, name);
+  }
   WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                  const Text& name) override {
     for (auto it = open_windows.upper_bound(after); it != open_windows.end(); ++it) {
@@ -112,12 +119,24 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
                     std::int32_t lparam) override {
     note("post", window, message, wparam, lparam);
   }
+  // A text let go lands all the same, before any later message is answered.
   std::optional<bool> set_window_text(WindowHandle window, const Text& text,
                                       std::uint32_t wait_ms) override {
     note("settext", window, narrow(text));
+    const auto found = open_windows.find(window);
+    const std::uint32_t takes = found == open_windows.end() ? 0 : found->second.text_after_ms;
+    const bool answered = answering(window, wait_ms, takes) != nullptr;
+    const bool taken = found != open_windows.end() && !found->second.refuses_text;
+    if (taken) {
+      found->second.titles = {text};
+    }
+    return answered ? std::optional<bool>(taken) : std::nullopt;
+  }
+  std::optional<Text> read_window_text(WindowHandle window, std::size_t longest,
+                                       std::uint32_t wait_ms) override {
+    note("gettext", window);
     FakeWindow* found = answering(window, wait_ms);
-    return found ? std::optional<bool>(!found->refuses_text && (found->titles = {text}, true))
-                 : std::nullopt;
+    return found ? std::optional<Text>(found->titles.back().substr(0, longest)) : std::nullopt;
   }
   Text window_title(WindowHandle window) override {
     std::deque<Text>* titles =
@@ -140,7 +159,9 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     icon_there = done ? action != IconAction::kDelete : icon_there;
     return done;
   }
-  std::uint64_t milliseconds_since_start() override { return milliseconds; }
+  std::uint64_t milliseconds_since_start() override {
+    return milliseconds += milliseconds_per_read;
+  }
   Text time_text() override { return u"12:34:56"; }
   Text date_text() override { return u"06/12/2026"; }
   std::optional<Text> load(const Text&, const Text&, const Text& key) override {
@@ -166,8 +187,6 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     note("menu", menu == PopupMenu::kOpts ? "Opts" : "Miniopts");
   }
   Text time_separator() override { return separator; }
-  void stop_timers() override { note("stop timers"); }
-  [[noreturn]] void end_process() override { note("end"), throw ProcessEnded(); }
 };
 
 // A player window whose title reads as `titles`, answering the three queries.

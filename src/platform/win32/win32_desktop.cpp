@@ -41,8 +41,10 @@ std::optional<LRESULT> send_waiting(WindowHandle window, UINT message, WPARAM wp
 
 }  // namespace
 
-WindowHandle Win32Desktop::find_window(const Text& class_name) {
-  return from_hwnd(FindWindowW(wide(class_name), nullptr));
+// The window to start after is of the class searched for, which Wine's
+// FindWindowEx needs.
+WindowHandle Win32Desktop::find_window(const Text& class_name, WindowHandle after) {
+  return from_hwnd(FindWindowExW(nullptr, to_hwnd(after), wide(class_name), nullptr));
 }
 
 // FindWindowEx under Wine finds nothing when the child to start after is of
@@ -92,6 +94,18 @@ std::optional<bool> Win32Desktop::set_window_text(WindowHandle window, const Tex
   const std::optional<LRESULT> answer =
       send_waiting(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(text)), wait_ms);
   return answer ? std::optional<bool>(*answer != FALSE) : std::nullopt;
+}
+
+std::optional<Text> Win32Desktop::read_window_text(WindowHandle window, std::size_t longest,
+                                                   std::uint32_t wait_ms) {
+  Text text(longest + 1, u'\0');
+  const std::optional<LRESULT> copied = send_waiting(
+      window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(wide_buffer(text)), wait_ms);
+  if (!copied) {
+    return std::nullopt;
+  }
+  text.resize(static_cast<std::size_t>(std::clamp<LRESULT>(*copied, 0, static_cast<LRESULT>(longest))));
+  return text;
 }
 
 // GetWindowText reads another program's title without sending it a message,

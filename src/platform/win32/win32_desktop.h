@@ -12,7 +12,7 @@ namespace tunelet::win32 {
 
 class Win32Desktop : public Desktop {
  public:
-  WindowHandle find_window(const Text& class_name) override;
+  WindowHandle find_window(const Text& class_name, WindowHandle after) override;
   WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                  const Text& class_name) override;
   bool is_hung(WindowHandle window) override;
@@ -25,6 +25,8 @@ class Win32Desktop : public Desktop {
                     std::int32_t lparam) override;
   std::optional<bool> set_window_text(WindowHandle window, const Text& text,
                                       std::uint32_t wait_ms) override;
+  std::optional<Text> read_window_text(WindowHandle window, std::size_t longest,
+                                       std::uint32_t wait_ms) override;
   Text window_title(WindowHandle window) override;
   std::uint16_t async_key_state(int virtual_key) override;
   bool notify_icon(IconAction action, const TrayRecord& record) override;

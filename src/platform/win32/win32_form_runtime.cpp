@@ -107,8 +107,4 @@ void Win32FormRuntime::stop_timers() {
   }
 }
 
-void Win32FormRuntime::end_process() {
-  ExitProcess(0);
-}
-
 }  // namespace tunelet::win32

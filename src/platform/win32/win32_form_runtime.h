@@ -43,8 +43,9 @@ class Win32FormRuntime : public FormRuntime {
   std::uint32_t window_icon() override;
   void popup_menu(PopupMenu menu) override;
   Text time_separator() override;
-  void stop_timers() override;
-  [[noreturn]] void end_process() override;
+
+  // Stops the main window's timers: no tick runs after this.
+  void stop_timers();
 
  private:
   HWND owner_ = nullptr;

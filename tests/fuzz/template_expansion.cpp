@@ -1,0 +1,39 @@
+// A template and seven values, split from the input at U+0001: the values add
+// no mark-up, come out whole and are not scanned again; the message for the
+// chat room fits it whenever a shorter song can make it fit.
+#include <algorithm>
+#include <vector>
+
+#include "fuzz_input.h"
+#include "status/status_template.h"
+
+using namespace tunelet;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::vector<Text> parts(1);
+  for (const char16_t c : fuzz::as_text(data, size)) {
+    c == u'\x01' ? void(parts.emplace_back()) : void(parts.back() += c);
+  }
+  parts.resize(8);
+  TemplateValues values;
+  Text all;
+  for (int i = 0; i < 7; ++i) {
+    values.push_back({u"stdlzfu"[i], parts[i + 1]});
+    all += parts[i + 1];
+  }
+  const auto n = [](const Text& t, char16_t c) { return std::count(t.begin(), t.end(), c); };
+  fuzz::require(n(expand_template(parts[0], values), u'<') == n(parts[0], u'<'));
+  // Each value whole: '&' written in 5 characters, '<' and '>' in 4, quotes in 6 and 5.
+  const Text message = expand_template(u"%s%t%d%l%z%f%u", values);
+  fuzz::require(n(message, u'>') == 0 && n(message, u'"') == 0 && n(message, u'\'') == 0 &&
+                message.size() == all.size() + 4 * n(all, u'&') + 3 * (n(all, u'<') + n(all, u'>')) +
+                                      5 * n(all, u'"') + 4 * n(all, u'\''));
+  // The song cut to "..." in each of its places (at most one for each '%').
+  const Text room = message_for_room(parts[0], values);
+  TemplateValues songless = values;
+  songless[0].value.clear();
+  fuzz::require(room.size() <= kLongestChatMessage || parts[0].size() > kLongestChatMessage ||
+                expand_template(parts[0], songless).size() + 3 * n(parts[0], u'%') >
+                    kLongestChatMessage);
+  return 0;
+}

@@ -1,0 +1,27 @@
+// A title from the player: a song keeps its leading blank and is no longer
+// than the title; and every step of the scrolled turn of a caption made from
+// the input reads as that caption. (A caption holding " *** " more than once
+// can have a step that is also a step of a shorter caption, which is what
+// such a step reads as.)
+#include "fuzz_input.h"
+#include "player/title_reader.h"
+
+using namespace tunelet;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const Text title = fuzz::as_text(data, size);
+  const std::optional<Text> song = song_in_title(title);
+  fuzz::require(!song || (song->size() <= title.size() + 1 && (*song)[0] == u' '));
+
+  const Text mark = u" *** ", caption = title.substr(0, 200) + u" - Winamp";
+  const Text::size_type first = caption.find(mark);
+  if (first != Text::npos && caption.find(mark, first + 1) != Text::npos) {
+    return 0;
+  }
+  for (std::size_t step = 0; step < caption.size() + 3; ++step) {
+    const Text shown = step < caption.size() ? caption.substr(step) + mark + caption
+                                             : mark.substr(step - caption.size()) + caption + mark;
+    fuzz::require(unscroll_title(shown) == caption);
+  }
+  return 0;
+}
