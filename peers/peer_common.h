@@ -26,15 +26,19 @@ constexpr LPARAM kPlaylistPosition = 125;  // from 0
 // milliseconds, from then on: the chat room takes each message another
 // program sends its input box, and each press and release of its send
 // button, that long late, and the player answers each question that late;
-// with kSlowSend, the send button takes each press and release that long
-// more.
+// with kSlowText, the input box takes each text another program sets that
+// long more; with kSlowSend, the send button each press and release.
 constexpr WPARAM kSlow = 97;
+constexpr WPARAM kSlowText = 92;
 constexpr WPARAM kSlowSend = 93;
 // With lParam 1, until 0: the chat room's input box refuses every text sent
 // to it (answers FALSE and keeps its own); the player scrolls its title in
-// the taskbar, a step every 200 ms, as the player does.
+// the taskbar, a step every 200 ms, as the player does; an idle window of
+// the player's class stands above the player, hidden, titled with the class
+// name as an imitating player's is, answering every question with 0.
 constexpr WPARAM kRefuse = 96;
 constexpr WPARAM kScroll = 95;
+constexpr WPARAM kIdleTwin = 91;
 // The player's title shows, with lParam:
 constexpr WPARAM kShow = 94;
 enum PlayerShows : LPARAM {
@@ -43,7 +47,17 @@ enum PlayerShows : LPARAM {
   kIdle,               // its name and version, as with an empty playlist
   kStream,             // a radio stream: its address, its status words, then its song
   kStreamInterrupted,  // for a while, then its song again
+  kLongStream,         // a stream whose song, long_stream_song(), is longer than a room takes
 };
+
+// A stream's song longer than a chat room takes.
+inline std::wstring long_stream_song() {
+  std::wstring song = L"Long Stream Artist - One & One Make Two";
+  while (song.size() < 1500) {
+    song += L", and on";
+  }
+  return song + L" (Station One)";
+}
 
 // The player's second song: Western, Cyrillic and a symbol, more than any
 // single-byte code page holds.
@@ -64,9 +78,11 @@ constexpr Entry kPlaylist[] = {{L"Nightfall Radio - Slow Orbit", 225},
                                {L"AT&amp;T <b>Bold</b>", 100}};
 constexpr int kEntries = sizeof kPlaylist / sizeof kPlaylist[0];
 
-// The chat room's title while it keeps another program waiting.
+// The chat room's title; while it keeps another program waiting; once it
+// refused a text, until it takes texts again.
 constexpr wchar_t kChatTitle[] = L"Chat room: music";
 constexpr wchar_t kChatTitleAnsweringLate[] = L"Chat room: music - answering late";
+constexpr wchar_t kChatTitleRefused[] = L"Chat room: music - refused a text";
 
 // Child windows by identifier.
 constexpr int kPlayerStatus = 1;  // the player's state and the commands it received

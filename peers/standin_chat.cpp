@@ -5,10 +5,12 @@
 //
 // As in the real client, text set into a box with WM_SETTEXT is read as
 // HTML: <b>, <i> and <u> format, other tags vanish, and &amp; &lt; &gt;
-// &quot; &nbsp; and &#N; stand for their characters. A press and release of
-// the button sends the input box's HTML (or what the user typed there, as
-// text) to the room: the transcript shows it rendered after the sender in
-// bold, '<b>TuneFan</b>: ...', and the box empties.
+// &quot; &nbsp; and &#N; stand for their characters. The input box gives
+// back its HTML: what it was given, or what the user typed there, as text.
+// A press and release of the button sends that HTML to the room, unless it
+// is longer than the 1024 characters a room takes: the transcript shows it
+// rendered after the sender in bold, '<b>TuneFan</b>: ...', and the box
+// empties.
 //
 //   standin_chat.exe [--transcript FILE]
 //
@@ -17,6 +19,7 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -30,8 +33,10 @@ HWND input = nullptr;
 std::wstring input_html;  // what the input box was last given
 std::wstring transcript_path;
 DWORD slow_ms = 0;       // a message to the input box or button waits this long
+DWORD slow_text_ms = 0;  // and a text set into the input box this long more
 DWORD slow_send_ms = 0;  // and a press or release of the button this long more
 bool refusing = false;   // and a text is not taken at all
+constexpr std::size_t kLongestMessage = 1024;
 
 // A stretch of rendered text in one format.
 struct Run {
@@ -125,10 +130,17 @@ void append(HWND box, const std::vector<Run>& runs) {
   }
 }
 
-void send_input() {
-  // The HTML the box was given, unless the user typed over it.
+// The HTML the input box was given, unless the user typed over it.
+std::wstring input_box_html() {
   const std::wstring typed = text_of(editor_of(input));
-  const std::wstring html = typed == plain(render(input_html)) ? input_html : as_html(typed);
+  return typed == plain(render(input_html)) ? input_html : as_html(typed);
+}
+
+void send_input() {
+  const std::wstring html = input_box_html();
+  if (html.size() > kLongestMessage) {
+    return;  // too long for the room: it stays in the box
+  }
   const std::vector<Run> line = render(L"<b>TuneFan</b>: " + html + L"<br>");
   append(transcript, line);
   const std::wstring shown = plain(line);
@@ -163,7 +175,7 @@ void take_late(HWND window, DWORD milliseconds) {
 LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
   const Handling handling;
   const bool from_outside = box == input && from_another_program();
-  take_late(box, from_outside ? slow_ms : 0);
+  take_late(box, from_outside ? slow_ms + (message == WM_SETTEXT ? slow_text_ms : 0) : 0);
   switch (message) {
     case WM_CREATE: {  // the box's edit styles go to the rich edit, its scroll bar too
       const LONG style = reinterpret_cast<const CREATESTRUCTW*>(lparam)->style;
@@ -179,6 +191,7 @@ LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lpa
     }
     case WM_SETTEXT: {
       if (from_outside && refusing) {
+        SetWindowTextW(GetParent(box), peers::kChatTitleRefused);
         return FALSE;
       }
       const std::wstring html = lparam != 0 ? reinterpret_cast<const wchar_t*>(lparam) : L"";
@@ -188,10 +201,24 @@ LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lpa
       return TRUE;
     }
     case WM_GETTEXT:
-    case WM_GETTEXTLENGTH:
+    case WM_GETTEXTLENGTH: {
+      if (box != input) {
+        return SendMessageW(editor_of(box), message, wparam, lparam);
+      }
+      const std::wstring html = input_box_html();
+      if (message == WM_GETTEXTLENGTH) {
+        return static_cast<LRESULT>(html.size());
+      }
+      const std::size_t copied = wparam == 0 ? 0 : std::min<std::size_t>(html.size(), wparam - 1);
+      if (wparam != 0) {
+        html.copy(reinterpret_cast<wchar_t*>(lparam), copied);
+        reinterpret_cast<wchar_t*>(lparam)[copied] = L'\0';
+      }
+      return static_cast<LRESULT>(copied);
+    }
     case WM_SETFOCUS:
-      return message == WM_SETFOCUS ? (SetFocus(editor_of(box)), 0)
-                                    : SendMessageW(editor_of(box), message, wparam, lparam);
+      SetFocus(editor_of(box));
+      return 0;
     default:
       return DefWindowProcW(box, message, wparam, lparam);
   }
@@ -233,10 +260,13 @@ LRESULT CALLBACK button_procedure(HWND button, UINT message, WPARAM wparam, LPAR
 }
 
 LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_COMMAND && (wparam == peers::kSlow || wparam == peers::kSlowSend)) {
-    (wparam == peers::kSlow ? slow_ms : slow_send_ms) = static_cast<DWORD>(lparam);
+  if (message == WM_COMMAND &&
+      (wparam == peers::kSlow || wparam == peers::kSlowText || wparam == peers::kSlowSend)) {
+    (wparam == peers::kSlow ? slow_ms : wparam == peers::kSlowText ? slow_text_ms : slow_send_ms) =
+        static_cast<DWORD>(lparam);
   } else if (message == WM_COMMAND && wparam == peers::kRefuse) {
     refusing = lparam != 0;
+    SetWindowTextW(window, peers::kChatTitle);
   } else if (message == WM_DESTROY) {
     PostQuitMessage(0);
   } else {

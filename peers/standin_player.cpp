@@ -5,12 +5,15 @@
 // received, and takes keys as well:
 //
 //   N next   B previous   X play   C pause   V stop   O entry number on/off
-//   I idle (its name and version)   R radio stream   T scroll the title
+//   I idle (its name and version)   R radio stream   L a stream's long song
+//   T scroll the title   W an idle window of its class above it, or none
 //
-//   standin_player.exe [--advance SECONDS] [--pause-at SECONDS]
+//   standin_player.exe [--advance SECONDS] [--pause-at SECONDS] [--skip-at SECONDS]
 //
 // With --advance it moves to the next entry every SECONDS seconds; with
-// --pause-at it pauses once, SECONDS seconds after the start, for five.
+// --pause-at it pauses once, SECONDS seconds after the start, for five; with
+// --skip-at it skips through three entries at once, a third of a second
+// apart, as a user hitting "next" does.
 #include <windows.h>
 
 #include <string>
@@ -35,10 +38,12 @@ const wchar_t* const kStreamStages[] = {
 constexpr int kStreamSong = 6;
 constexpr int kStreamInterruption = 7;
 constexpr int kNoStream = -1;
+constexpr int kLongStreamSong = -2;
 
 enum class Playback { kPlaying, kPaused, kStopped };
 
 HWND window = nullptr;
+HWND idle_twin = nullptr;  // an imitating player's hidden window, or none
 int position = 0;
 Playback playback = Playback::kPlaying;
 LPARAM shows = kNumbered;
@@ -49,14 +54,16 @@ std::size_t scrolled = 0;  // the step of the turn
 std::wstring received;     // the commands, one a line
 DWORD slow_ms = 0;         // every answer waits this long
 
-enum Timer : UINT_PTR { kAdvanceTimer = 1, kScrollTimer, kStreamTimer, kPauseOnceTimer };
+enum Timer : UINT_PTR { kAdvanceTimer = 1, kScrollTimer, kStreamTimer, kPauseOnceTimer, kSkipTimer };
+int skips_left = 3;  // with --skip-at
 
 std::wstring title_now() {
   if (shows == kIdle) {
     return L"Winamp 5.9.2 Build 10042";
   }
-  const std::wstring name =
-      stream_stage == kNoStream ? kPlaylist[position].name : kStreamStages[stream_stage];
+  const std::wstring name = stream_stage == kLongStreamSong ? long_stream_song()
+                            : stream_stage == kNoStream    ? kPlaylist[position].name
+                                                           : kStreamStages[stream_stage];
   std::wstring title =
       (shows == kNumberOff ? L"" : std::to_wstring(position + 1) + L". ") + name + L" - Winamp";
   if (playback != Playback::kPlaying) {
@@ -100,8 +107,24 @@ void step(int by) {
   KillTimer(window, kStreamTimer);
 }
 
+// Above the player, hidden, titled as an imitating player's is until a song
+// plays there.
+void show_idle_twin(bool shown) {
+  if (!shown) {
+    DestroyWindow(idle_twin);
+    idle_twin = nullptr;
+  } else if (idle_twin == nullptr) {
+    idle_twin = CreateWindowExW(0, L"Winamp v1.x", L"Winamp v1.x", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                                100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowPos(idle_twin, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
 void on_test_hook(WPARAM hook, LPARAM value) {
   switch (hook) {
+    case kIdleTwin:
+      show_idle_twin(value != 0);
+      break;
     case kSlow:
       slow_ms = static_cast<DWORD>(value);
       break;
@@ -112,7 +135,9 @@ void on_test_hook(WPARAM hook, LPARAM value) {
       show();
       break;
     case kShow:
-      if (value == kStream || value == kStreamInterrupted) {
+      if (value == kLongStream) {
+        stream_stage = kLongStreamSong;
+      } else if (value == kStream || value == kStreamInterrupted) {
         stream_stage = value == kStream ? 0 : kStreamInterruption;
         SetTimer(window, kStreamTimer, value == kStream ? 1100 : 2500, nullptr);
       } else {
@@ -160,7 +185,8 @@ void on_key(WPARAM key) {
   } kKeys[] = {
       {'N', player::kNext, 0, 0},  {'B', player::kPrevious, 0, 0}, {'X', player::kPlay, 0, 0},
       {'C', player::kPause, 0, 0}, {'V', player::kStop, 0, 0},     {'I', 0, kShow, kIdle},
-      {'R', 0, kShow, kStream},    {'O', 0, kShow, kNumberOff},    {'T', 0, kScroll, 1}};
+      {'R', 0, kShow, kStream},    {'O', 0, kShow, kNumberOff},    {'T', 0, kScroll, 1},
+      {'L', 0, kShow, kLongStream}, {'W', 0, kIdleTwin, 1}};
   for (const auto& known : kKeys) {
     if (known.key != key) {
       continue;
@@ -170,13 +196,17 @@ void on_key(WPARAM key) {
     } else if (known.hook == kShow && known.value == kNumberOff && shows == kNumberOff) {
       on_test_hook(kShow, kNumbered);  // O again: the number back
     } else {
-      on_test_hook(known.hook, known.hook == kScroll ? !scrolling : known.value);
+      const bool toggled = known.hook == kScroll ? scrolling : idle_twin != nullptr;
+      on_test_hook(known.hook, known.hook == kShow ? known.value : !toggled);
     }
   }
 }
 
-LRESULT on_question(WPARAM argument, LPARAM number) {
+LRESULT on_question(HWND asked, WPARAM argument, LPARAM number) {
   Sleep(slow_ms);
+  if (asked == idle_twin) {
+    return 0;
+  }
   if (number == player::kPlaylistLength) {
     return kEntries;
   }
@@ -202,6 +232,11 @@ void on_timer(UINT_PTR timer) {
         KillTimer(window, kStreamTimer);
       }
       break;
+    case kSkipTimer:  // three entries, a third of a second apart
+      on_command(player::kNext);
+      --skips_left > 0 ? SetTimer(window, kSkipTimer, 333, nullptr)
+                       : KillTimer(window, kSkipTimer);
+      return;
     case kPauseOnceTimer:  // pauses once, and goes on five seconds later
       on_command(player::kPause);
       playback == Playback::kPaused ? SetTimer(window, kPauseOnceTimer, 5000, nullptr)
@@ -217,10 +252,12 @@ void on_timer(UINT_PTR timer) {
 LRESULT CALLBACK player_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
-      wparam >= 1000 ? on_command(wparam) : on_test_hook(wparam, lparam);
+      if (hwnd == window) {
+        wparam >= 1000 ? on_command(wparam) : on_test_hook(wparam, lparam);
+      }
       return 0;
     case WM_USER:
-      return on_question(wparam, lparam);
+      return on_question(hwnd, wparam, lparam);
     case WM_KEYDOWN:
       on_key(wparam);
       return 0;
@@ -228,7 +265,9 @@ LRESULT CALLBACK player_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
       on_timer(wparam);
       return 0;
     case WM_DESTROY:
-      PostQuitMessage(0);
+      if (hwnd == window) {
+        PostQuitMessage(0);
+      }
       return 0;
     default:
       return DefWindowProcW(hwnd, message, wparam, lparam);
@@ -249,6 +288,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   }
   if (const int seconds = _wtoi(option(L"--pause-at", L"0").c_str())) {
     SetTimer(window, kPauseOnceTimer, static_cast<UINT>(seconds) * 1000, nullptr);
+  }
+  if (const int seconds = _wtoi(option(L"--skip-at", L"0").c_str())) {
+    SetTimer(window, kSkipTimer, static_cast<UINT>(seconds) * 1000, nullptr);
   }
   return run_message_loop();
 }

@@ -1,7 +1,9 @@
 #!/bin/bash
 # The demo: the stand-in player plays its short playlist, moving on every few
-# seconds, and pauses once for five seconds; Tunelet, with a ready template,
-# announces every song in the stand-in chat room, and nothing for the pause.
+# seconds, pauses once for five seconds, and once skips through three songs
+# quickly; Tunelet, with a ready template, announces in the stand-in chat
+# room every song that plays, nothing for the pause, and of the songs
+# skipped through only the one that stays.
 # The chat transcript is printed here as it grows, a screenshot is saved as
 # build/demo.png while the player is paused, and everything ends after a
 # minute.
@@ -29,7 +31,7 @@ transcript="$WINEPREFIX/transcript.txt"
 desktop="explorer /desktop=TuneletDemo,820x560"
 wine $desktop "$build/standin_chat.exe" --transcript "$(winepath -w "$transcript")" &
 sleep 2
-wine $desktop "$build/standin_player.exe" --advance 12 --pause-at 17 &
+wine $desktop "$build/standin_player.exe" --advance 12 --pause-at 17 --skip-at 30 &
 sleep 1
 wine $desktop "$build/tunelet.exe" &
 

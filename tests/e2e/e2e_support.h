@@ -75,6 +75,16 @@ inline std::wstring text_of(HWND window) {
   return text.substr(0, copied);
 }
 
+// A window's title, read without a message to it.
+inline std::wstring title_of(HWND window) {
+  wchar_t title[256] = L"";
+  GetWindowTextW(window, title, 256);
+  return title;
+}
+
+// The information icon's control in Wine's message box.
+constexpr int kWineBoxIcon = 1088;
+
 const wchar_t kSettings[] = L"Software\\VB and VBA Program Settings\\Tunelet\\Main";
 
 // The stored settings: String, Enabled and SaveIt as text, nullptr for none.
@@ -109,6 +119,14 @@ inline void click(HWND window, bool right = false, POINT at = {-1, -1}) {
   input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   SendInput(2, input, sizeof(INPUT));
 }
+// One key pressed and let go, for the window that has the focus.
+inline void press_key(WORD key) {
+  INPUT input[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+  input[0].ki.wVk = input[1].ki.wVk = key;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
 // Keys held down together until `done` (by default, a moment), then let go:
 // a user holds a chord until the program has seen it, and the keyboard
 // repeats the presses meanwhile (Wine may count keys up again when it reads

@@ -1,6 +1,8 @@
 // The player in each state it shows, as the real one writes its title: only a
 // song that plays is announced, once, under its own name and characters, and
-// the chat room shows it as its sender wrote it.
+// the chat room shows it as its sender wrote it. From the first restart on,
+// an idle window of the player's class stands above the player, as an
+// imitating player keeps one: the songs and their figures are the player's.
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"
@@ -9,11 +11,11 @@ using namespace e2e;
 using namespace peers;
 
 TEST(PlayerStates, OnlyASongThatPlaysIsAnnouncedOnceByItsName) {
-  store_settings({L"<b>np:</b>%s", L"1", nullptr});
+  store_settings({L"<b>np:</b>%s [%f]", L"1", nullptr});
   Session session;
   constexpr WPARAM kRestart = 0;  // the player closed, then started again: the same song
   // What the user does to the player, and the song then announced; none: the
-  // state is held for as long as two title polls, and nothing is posted.
+  // state is held for three title polls, and nothing is posted.
   const struct {
     WPARAM command;
     LPARAM value;
@@ -23,7 +25,7 @@ TEST(PlayerStates, OnlyASongThatPlaysIsAnnouncedOnceByItsName) {
       {kShow, kNumbered, L"Nightfall Radio - Slow Orbit"},
       {player::kPause, 0, nullptr}, {player::kPause, 0, nullptr},  // paused, and on again
       {player::kStop, 0, nullptr}, {player::kPlay, 0, nullptr},
-      {player::kClose, 0, nullptr}, {kRestart, 0, nullptr},
+      {player::kClose, 0, nullptr}, {kRestart, 0, nullptr}, {kIdleTwin, 1, nullptr},
       {kShow, kIdle, nullptr}, {kShow, kNumbered, nullptr},
       {kShow, kNumberOff, nullptr}, {player::kNext, 0, kForeignSong}, {kShow, kNumbered, nullptr},
       {kShow, kStream, L"Stream Artist - Stream Song (Station One)"},  // address, status, song
@@ -39,11 +41,20 @@ TEST(PlayerStates, OnlyASongThatPlaysIsAnnouncedOnceByItsName) {
     step.command == kRestart ? void(session.start_player())
                              : session.tell(session.player_window, step.command, step.value);
     if (step.announced == nullptr) {
-      Sleep(2500);
+      Sleep(3000);  // held while three title polls read it
       continue;
     }
-    posted.push_back(L"TuneFan: np: " + std::wstring(step.announced));
+    posted.push_back(L"TuneFan: np: " + std::wstring(step.announced) + L" [6]");
     session.wait_for_lines(posted.size());
     EXPECT_EQ(session.transcript(), posted);  // that song's line, and none before it
   }
+
+  // A stream's song longer than the room takes: the room gets as much of it
+  // as fits, and "...".
+  session.tell(session.player_window, kShow, kLongStream);
+  ASSERT_TRUE(session.wait_for_lines(posted.size() + 1));
+  const std::wstring line = session.transcript().back(), shown = L"TuneFan: np: ";
+  const std::size_t cut = line.size() - shown.size() - std::wstring(L"... [6]").size();
+  EXPECT_EQ(line, shown + long_stream_song().substr(0, cut) + L"... [6]");
+  EXPECT_GT(cut, 900u);
 }
