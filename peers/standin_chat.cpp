@@ -262,8 +262,9 @@ LRESULT CALLBACK button_procedure(HWND button, UINT message, WPARAM wparam, LPAR
 LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_COMMAND &&
       (wparam == peers::kSlow || wparam == peers::kSlowText || wparam == peers::kSlowSend)) {
-    (wparam == peers::kSlow ? slow_ms : wparam == peers::kSlowText ? slow_text_ms : slow_send_ms) =
-        static_cast<DWORD>(lparam);
+    (wparam == peers::kSlow       ? slow_ms
+     : wparam == peers::kSlowText ? slow_text_ms
+                                  : slow_send_ms) = static_cast<DWORD>(lparam);
   } else if (message == WM_COMMAND && wparam == peers::kRefuse) {
     refusing = lparam != 0;
     SetWindowTextW(window, peers::kChatTitle);

@@ -54,7 +54,13 @@ std::size_t scrolled = 0;  // the step of the turn
 std::wstring received;     // the commands, one a line
 DWORD slow_ms = 0;         // every answer waits this long
 
-enum Timer : UINT_PTR { kAdvanceTimer = 1, kScrollTimer, kStreamTimer, kPauseOnceTimer, kSkipTimer };
+enum Timer : UINT_PTR {
+  kAdvanceTimer = 1,
+  kScrollTimer,
+  kStreamTimer,
+  kPauseOnceTimer,
+  kSkipTimer
+};
 int skips_left = 3;  // with --skip-at
 
 std::wstring title_now() {
@@ -62,8 +68,8 @@ std::wstring title_now() {
     return L"Winamp 5.9.2 Build 10042";
   }
   const std::wstring name = stream_stage == kLongStreamSong ? long_stream_song()
-                            : stream_stage == kNoStream    ? kPlaylist[position].name
-                                                           : kStreamStages[stream_stage];
+                            : stream_stage == kNoStream     ? kPlaylist[position].name
+                                                            : kStreamStages[stream_stage];
   std::wstring title =
       (shows == kNumberOff ? L"" : std::to_wstring(position + 1) + L". ") + name + L" - Winamp";
   if (playback != Playback::kPlaying) {
@@ -183,9 +189,9 @@ void on_key(WPARAM key) {
     WPARAM key, command, hook;
     LPARAM value;
   } kKeys[] = {
-      {'N', player::kNext, 0, 0},  {'B', player::kPrevious, 0, 0}, {'X', player::kPlay, 0, 0},
-      {'C', player::kPause, 0, 0}, {'V', player::kStop, 0, 0},     {'I', 0, kShow, kIdle},
-      {'R', 0, kShow, kStream},    {'O', 0, kShow, kNumberOff},    {'T', 0, kScroll, 1},
+      {'N', player::kNext, 0, 0},   {'B', player::kPrevious, 0, 0}, {'X', player::kPlay, 0, 0},
+      {'C', player::kPause, 0, 0},  {'V', player::kStop, 0, 0},     {'I', 0, kShow, kIdle},
+      {'R', 0, kShow, kStream},     {'O', 0, kShow, kNumberOff},    {'T', 0, kScroll, 1},
       {'L', 0, kShow, kLongStream}, {'W', 0, kIdleTwin, 1}};
   for (const auto& known : kKeys) {
     if (known.key != key) {
@@ -234,8 +240,7 @@ void on_timer(UINT_PTR timer) {
       break;
     case kSkipTimer:  // three entries, a third of a second apart
       on_command(player::kNext);
-      --skips_left > 0 ? SetTimer(window, kSkipTimer, 333, nullptr)
-                       : KillTimer(window, kSkipTimer);
+      --skips_left > 0 ? SetTimer(window, kSkipTimer, 333, nullptr) : KillTimer(window, kSkipTimer);
       return;
     case kPauseOnceTimer:  // pauses once, and goes on five seconds later
       on_command(player::kPause);

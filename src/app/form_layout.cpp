@@ -2,16 +2,22 @@
 
 #include "app/background_picture.h"
 #include "app/form_design.h"
+#include "app/gdi_objects.h"
 #include "app/resource_ids.h"
 
 namespace tunelet::app {
 namespace {
 
 int dpi = 96;
-HFONT fonts[3] = {};
-HBRUSH background_brush = nullptr;
-HBRUSH check_box_brush = nullptr;
-HBITMAP picture = nullptr;
+
+// What the window is drawn with, for as long as it lives.
+struct Looks {
+  GdiObject<HFONT> fonts[3];
+  GdiObject<HBRUSH> background;
+  GdiObject<HBRUSH> check_box;
+  GdiObject<HBITMAP> picture;
+};
+Looks looks;
 
 int to_pixels(int twips) {
   return MulDiv(twips, dpi, 1440);
@@ -23,7 +29,7 @@ RECT to_rect(const Bounds& bounds) {
 }
 
 HFONT font(FontFace face) {
-  return fonts[static_cast<int>(face)];
+  return looks.fonts[static_cast<int>(face)].get();
 }
 
 HFONT create_font(const wchar_t* face) {
@@ -57,12 +63,19 @@ void create_control(HWND form, const ControlDesign& design) {
 
 void draw_picture(HDC dc) {
   BITMAP size;
-  GetObjectW(picture, sizeof size, &size);
-  HDC picture_dc = CreateCompatibleDC(dc);
-  HGDIOBJ previous = SelectObject(picture_dc, picture);
-  BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, picture_dc, 0, 0, SRCCOPY);
-  SelectObject(picture_dc, previous);
-  DeleteDC(picture_dc);
+  GetObjectW(looks.picture.get(), sizeof size, &size);
+  const MemoryDc picture_dc(dc);
+  const Selected selected(picture_dc.get(), looks.picture.get());
+  BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, picture_dc.get(), 0, 0, SRCCOPY);
+}
+
+const ControlDesign* design_of(int id) {
+  for (const ControlDesign& design : kDesign) {
+    if (design.id == id) {
+      return &design;
+    }
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -77,12 +90,14 @@ SIZE form_window_size(DWORD style, DWORD extended_style) {
 }
 
 void create_form_controls(HWND form) {
-  fonts[static_cast<int>(FontFace::kVerdana)] = create_font(L"Verdana");
-  fonts[static_cast<int>(FontFace::kTahoma)] = create_font(L"Tahoma");
-  fonts[static_cast<int>(FontFace::kMsSansSerif)] = create_font(L"MS Sans Serif");
-  background_brush = CreateSolidBrush(kBackgroundColour);
-  check_box_brush = CreateSolidBrush(kCheckBoxColour);
-  picture = load_background_picture(GetModuleHandleW(nullptr), IDR_BACKGROUND);
+  looks.fonts[static_cast<int>(FontFace::kVerdana)] = GdiObject<HFONT>(create_font(L"Verdana"));
+  looks.fonts[static_cast<int>(FontFace::kTahoma)] = GdiObject<HFONT>(create_font(L"Tahoma"));
+  looks.fonts[static_cast<int>(FontFace::kMsSansSerif)] =
+      GdiObject<HFONT>(create_font(L"MS Sans Serif"));
+  looks.background = GdiObject<HBRUSH>(CreateSolidBrush(kBackgroundColour));
+  looks.check_box = GdiObject<HBRUSH>(CreateSolidBrush(kCheckBoxColour));
+  looks.picture =
+      GdiObject<HBITMAP>(load_background_picture(GetModuleHandleW(nullptr), IDR_BACKGROUND));
   for (const ControlDesign& design : kDesign) {
     if (design.kind != ControlKind::kLabel) {
       create_control(form, design);
@@ -95,8 +110,8 @@ void paint_form(HWND form) {
   HDC dc = BeginPaint(form, &paint);
   RECT client;
   GetClientRect(form, &client);
-  FillRect(dc, &client, background_brush);
-  if (picture != nullptr) {
+  FillRect(dc, &client, looks.background.get());
+  if (looks.picture.get() != nullptr) {
     draw_picture(dc);
   }
   SetBkMode(dc, TRANSPARENT);
@@ -104,31 +119,25 @@ void paint_form(HWND form) {
   for (const ControlDesign& label : kDesign) {
     if (label.kind == ControlKind::kLabel && label.shown) {
       RECT place = to_rect(label.bounds);
-      HGDIOBJ previous = SelectObject(dc, font(label.font));
+      const Selected selected(dc, font(label.font));
       DrawTextW(dc, label.text, -1, &place, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
-      SelectObject(dc, previous);
     }
   }
   EndPaint(form, &paint);
 }
 
 HBRUSH control_background(HDC dc, HWND control) {
-  const int id = GetDlgCtrlID(control);
-  if (id != kCheck1 && id != kCheck2 && id != kCheck4) {
+  const ControlDesign* design = design_of(GetDlgCtrlID(control));
+  if (design == nullptr || design->kind != ControlKind::kCheckBox) {
     return nullptr;
   }
   SetBkColor(dc, kCheckBoxColour);
-  return check_box_brush;
+  return looks.check_box.get();
 }
 
 bool is_on_opts_label(POINT at) {
-  for (const ControlDesign& label : kDesign) {
-    const RECT place = to_rect(label.bounds);
-    if (label.id == kLabel5 && PtInRect(&place, at)) {
-      return true;
-    }
-  }
-  return false;
+  const RECT place = to_rect(design_of(kLabel5)->bounds);
+  return PtInRect(&place, at) != FALSE;
 }
 
 }  // namespace tunelet::app

@@ -53,8 +53,7 @@ void Check4_Click(Platform& platform, ProgramState& state) {
   if (state.controls.Check4 != kChecked) {
     return;
   }
-  state.master_operator =
-      platform.runtime.input_box(u"Master operator of ccom?", u"Enter your SN");
+  state.master_operator = platform.runtime.input_box(u"Master operator of ccom?", u"Enter your SN");
 }
 
 }  // namespace tunelet

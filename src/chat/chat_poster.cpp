@@ -12,7 +12,8 @@ Delivery unanswered(Reply reply) {
 Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool text_sent) {
   const WindowHandle chat = desktop.find_window(kChatWindowClass, kNoWindow);
   if (chat == kNoWindow) {
-    return Delivery::kNoRoom;  // with parent 0 the child lookups would search other programs' windows
+    return Delivery::kNoRoom;  // with parent 0 the child lookups would search other programs'
+                               // windows
   }
   const WindowHandle transcript = desktop.find_child_window(chat, kNoWindow, kChatTextBoxClass);
   const WindowHandle input = desktop.find_child_window(chat, transcript, kChatTextBoxClass);

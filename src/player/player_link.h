@@ -60,7 +60,6 @@ Answer<std::int32_t> player_playlist_length(Desktop& desktop, WaitBudget& budget
 Answer<std::int32_t> player_playlist_position(Desktop& desktop, WaitBudget& budget,
                                               WindowHandle player);
 // -1: no track, or a stream.
-Answer<std::int32_t> player_track_length(Desktop& desktop, WaitBudget& budget,
-                                         WindowHandle player);
+Answer<std::int32_t> player_track_length(Desktop& desktop, WaitBudget& budget, WindowHandle player);
 
 }  // namespace tunelet

@@ -65,7 +65,8 @@ Text unscroll_title(const Text& title) {
   // (A caption ends as the player's titles do, never in the mark.)
   if (ends_with(title, kScrollMark)) {
     for (Text::size_type lead = mark; lead > mark - 3; --lead) {
-      if (title.size() > lead + mark && title.compare(0, lead, kScrollMark, mark - lead, lead) == 0) {
+      if (title.size() > lead + mark &&
+          title.compare(0, lead, kScrollMark, mark - lead, lead) == 0) {
         return title.substr(lead, title.size() - lead - mark);
       }
     }

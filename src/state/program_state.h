@@ -16,14 +16,14 @@ constexpr int kChecked = 1;
 constexpr int kGrayed = 2;
 
 // What the title box holds before the first song has been read.
-inline const Text kNoTitleYet = u"Text3";
+inline const Text kNoSongYet = u"Text3";
 
 struct Controls {
-  Text Text3 = kNoTitleYet;  // hidden: the song playing, once two polls in a row named it
-  Text Text4;                // the status template
-  int Check1 = kUnchecked;   // "Enabled"
-  int Check2 = kUnchecked;   // "Save State"
-  int Check4 = kUnchecked;   // "CCOM", hidden
+  Text Text3 = kNoSongYet;  // hidden: the song playing, once two polls in a row named it
+  Text Text4;               // the status template
+  int Check1 = kUnchecked;  // "Enabled"
+  int Check2 = kUnchecked;  // "Save State"
+  int Check4 = kUnchecked;  // "CCOM", hidden
 };
 
 // The stored settings that were there at the start but could not be read as

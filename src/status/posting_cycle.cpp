@@ -24,8 +24,8 @@ constexpr std::uint64_t kGiveUpMs = 10000;
 
 // Loading a windows media stream shows as "Opening ... .wma" for a while;
 // that is no song.
-bool is_opening_stream(const Text& title) {
-  const Text lowered = to_lower_ascii(title);
+bool is_opening_stream(const Text& song) {
+  const Text lowered = to_lower_ascii(song);
   return contains(lowered, u"opening") && contains(lowered, u".wma");
 }
 
@@ -116,7 +116,7 @@ void Timer1_Timer(Platform& platform, ProgramState& state) {
     pending.reset();  // its song is over, or posting was switched off
   }
   // Cheapest tests first: on most ticks the song is the one posted last.
-  if (controls.Text3 == kNoTitleYet || controls.Check1 == kUnchecked ||
+  if (controls.Text3 == kNoSongYet || controls.Check1 == kUnchecked ||
       controls.Text3 == state.last_posted_song || is_opening_stream(controls.Text3)) {
     return;
   }

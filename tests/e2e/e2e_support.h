@@ -211,9 +211,10 @@ struct Session {
   bool wait_for_lines(std::size_t count) const {
     return wait_until([&] { return transcript().size() >= count; });
   }
-  // A command or test hook for the player or the chat room.
+  // A command or test hook for the player or the chat room, handled once
+  // the peer has done what it was asked before.
   static void tell(HWND peer, WPARAM command, LPARAM value = 0) {
-    PostMessageW(peer, WM_COMMAND, command, value);
+    SendMessageTimeoutW(peer, WM_COMMAND, command, value, SMTO_NORMAL, 30000, nullptr);
   }
   void next_song() const { tell(player_window, peers::player::kNext); }
 };

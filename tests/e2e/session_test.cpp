@@ -1,6 +1,7 @@
 // Tunelet against the stand-in player and chat room as a user meets it: the
 // first start, the settings kept between runs, the dormant chat commands,
-// posting, peers that are slow or refuse the text.
+// posting, peers that are slow or refuse the text. Each test goes through
+// named phases; one that fails does not hide what the later ones say.
 #include <gtest/gtest.h>
 
 #include "app/resource_ids.h"
@@ -9,28 +10,26 @@
 using namespace e2e;
 using namespace tunelet::app;
 
-TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
-  // Settings as other tools write them: a template to be kept unexpanded, a
-  // text with an odd number of bytes, a number (no text: unchecked).
-  store_settings({nullptr, nullptr, nullptr});
-  RegSetKeyValueW(HKEY_CURRENT_USER, kSettings, L"String", REG_EXPAND_SZ, L"%TEMP% %s", 20);
-  RegSetKeyValueW(HKEY_CURRENT_USER, kSettings, L"Enabled", REG_SZ, L"1", 3);
-  const DWORD one = 1;
-  RegSetKeyValueW(HKEY_CURRENT_USER, kSettings, L"SaveIt", REG_DWORD, &one, sizeof one);
-  Session session;
+namespace {
+
+// What other tools stored: a template to be kept unexpanded, a text with an
+// odd number of bytes, a number (no text: unchecked). Shown on the picture:
+// this pixel of it as an image tool reads the file, not the plain dark blue.
+void shows_the_stored_settings_on_the_picture(const Session& session) {
   EXPECT_EQ(text_of(session.control(kText4)), L"%TEMP% %s");
   EXPECT_EQ(session.checked(kCheck1), BST_CHECKED);
-  // The picture drawn under the controls: this pixel of it, as an image tool
-  // reads the file, not the plain dark blue around it.
+  EXPECT_EQ(session.checked(kCheck2), BST_UNCHECKED);
   HDC dc = GetDC(session.form);
   const COLORREF pixel = GetPixel(dc, 150, 10);
   ReleaseDC(session.form, dc);
   EXPECT_LT(std::abs(GetRValue(pixel) - 33) + std::abs(GetGValue(pixel) - 24) +
                 std::abs(GetBValue(pixel) - 113),
             30);
-  EXPECT_EQ(session.checked(kCheck2), BST_UNCHECKED);
-  // The focus starts on "Enabled"; Tab moves it to the template box and on to
-  // "Save State"; back from another window, it is where it was.
+}
+
+// The focus starts on "Enabled"; Tab moves it to the template box and on to
+// "Save State"; back from another window, it is where it was.
+void tab_moves_the_focus_and_it_stays(const Session& session) {
   const auto focus_on = [&](int id) {
     return wait_until([&] {
       GUITHREADINFO focus{};
@@ -49,13 +48,17 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   ASSERT_TRUE(wait_until([&] { return GetForegroundWindow() == session.chat_window; }));
   SetForegroundWindow(session.form);
   EXPECT_TRUE(focus_on(kCheck2));
-  // "Opts", then an item: the box and its count of line breaks (CR LF each).
+}
+
+// "Opts", then an item: the box, with its title as it is (found without
+// regard to case), its information icon and its count of line breaks.
+void opts_opens_help_and_about(const Session& session) {
   for (const auto& [item, title, breaks] : {std::tuple{0, L"HELP", 9}, {1, L"ABOUT", 2}}) {
     SetForegroundWindow(session.form);
     click(session.form, false, {20, 120});
     choose(item, 2);
     HWND box = find(L"#32770", title);
-    EXPECT_EQ(title_of(box), title);  // found without regard to case: compared as it is
+    EXPECT_EQ(title_of(box), title);
     EXPECT_NE(SendDlgItemMessageW(box, kWineBoxIcon, STM_GETICON, 0, 0), 0);
     const std::wstring text = text_of(GetDlgItem(box, 0xFFFF));
     EXPECT_EQ(
@@ -63,10 +66,14 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
         2 * breaks);
     EXPECT_TRUE(press(box, IDOK));
   }
+}
 
-  // The dormant chat commands: the hidden "CCOM" switch, clicked as the
-  // window runtime would deliver it, asks for the master operator; and
-  // nothing reads the chat room, so a command written there drives nothing.
+// The hidden "CCOM" switch, clicked as the window runtime would deliver it,
+// asks for the master operator, again only after it was unchecked. Nothing
+// reads the chat room: lines from the master operator and from everyone
+// else, as the client shows them, drive nothing, no box echoes them, and
+// Tunelet stays.
+void chat_commands_stay_dormant(const Session& session) {
   const auto set_ccom = [&](int value) {
     SendMessageW(session.control(kCheck4), BM_SETCHECK, value, 0);
     PostMessageW(session.form, WM_COMMAND, MAKEWPARAM(kCheck4, BN_CLICKED),
@@ -76,14 +83,10 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   HWND prompt = set_ccom(BST_CHECKED);
   ASSERT_NE(prompt, nullptr);
   EXPECT_EQ(text_of(GetDlgItem(prompt, IDC_INPUT_PROMPT)), L"Master operator of ccom?");
-  SendMessageW(GetDlgItem(prompt, IDC_INPUT_TEXT), WM_SETTEXT, 0,
-               reinterpret_cast<LPARAM>(L"Boss"));
+  SetDlgItemTextW(prompt, IDC_INPUT_TEXT, L"Boss");
   ASSERT_TRUE(press(prompt, IDOK));
   EXPECT_EQ(set_ccom(BST_UNCHECKED), nullptr);
   ASSERT_TRUE(press(set_ccom(BST_CHECKED), IDOK));
-
-  // Lines from the master operator and from everyone else, as the client
-  // shows them: nothing obeys them, no box echoes them, Tunelet stays.
   SetWindowTextW(
       FindWindowExW(session.chat_window, nullptr, L"WndAte32Class", nullptr),
       L"<b>Boss</b>: /skip\r\n<b></b>: /exit\r\n<b>Alice</b>: hi\r\n<b>Boss</b>: /exit\r\n");
@@ -91,10 +94,12 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   EXPECT_EQ(find(L"#32770", L"Tunelet", 500), nullptr);
   const std::wstring status = text_of(GetDlgItem(session.player_window, peers::kPlayerStatus));
   EXPECT_EQ(status.find(L"\r\n") + 2, status.size());  // the player received no command
+}
 
-  // Stored settings; the template edited and one switch turned off; the window
-  // closed, or the user logging off: what is stored, and what the next start
-  // shows.
+// Stored settings; the template edited and one switch turned off; the window
+// closed, or the user logging off: what is stored, and what the next start
+// shows.
+void settings_are_kept_between_runs(Session& session) {
   const struct {
     int turned_off;
     UINT ending;
@@ -106,7 +111,7 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   for (const auto& row : rows) {
     store_settings({L"old %s", L"1", L"1"});
     session.start_tunelet();
-    SendMessageW(session.control(kText4), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"new %s"));
+    SetWindowTextW(session.control(kText4), L"new %s");
     click(session.control(row.turned_off));
     ASSERT_TRUE(wait_until([&] { return session.checked(row.turned_off) == BST_UNCHECKED; }));
     PostMessageW(session.form, row.ending, TRUE, 0);
@@ -119,6 +124,24 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   }
 }
 
+}  // namespace
+
+TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
+  store_settings({nullptr, nullptr, nullptr});
+  RegSetKeyValueW(HKEY_CURRENT_USER, kSettings, L"String", REG_EXPAND_SZ, L"%TEMP% %s", 20);
+  RegSetKeyValueW(HKEY_CURRENT_USER, kSettings, L"Enabled", REG_SZ, L"1", 3);
+  const DWORD one = 1;
+  RegSetKeyValueW(HKEY_CURRENT_USER, kSettings, L"SaveIt", REG_DWORD, &one, sizeof one);
+  Session session;
+  shows_the_stored_settings_on_the_picture(session);
+  tab_moves_the_focus_and_it_stays(session);
+  opts_opens_help_and_about(session);
+  chat_commands_stay_dormant(session);
+  settings_are_kept_between_runs(session);
+}
+
+namespace {
+
 // The time now as the user's regional settings write it.
 std::wstring time_now() {
   wchar_t text[64];
@@ -126,19 +149,12 @@ std::wstring time_now() {
   return text;
 }
 
-// Every song posted once, with every variable as the user's regional
-// settings write it (times with '.', as some do), whether the peers answer at
-// once or too slowly, refuse the text, or the chat room is slow to send.
-TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
-  // No other test reads a time.
-  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, L".");
-  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, L"HH.mm.ss");
-  store_settings({L"np:%s|%l|%z|%f|%u|%t|%d", L"1", nullptr});
-  const std::wstring started = time_now();
-  Session session;
+// The first song, with every variable as the user's regional settings write
+// it (times with '.', as some do); then the time a song change takes.
+void the_first_song_in_regional_figures(const Session& session, const std::wstring& started) {
   ASSERT_TRUE(session.wait_for_lines(1));
   const std::wstring posted = time_now();
-  wchar_t song[64], time[64], date[64];
+  wchar_t song[64], time[64], date[64], today[64];
   ASSERT_EQ(swscanf(session.transcript()[0].c_str(),
                     L"%63l[^|]|03.45|0|6|%*dd, %*dh, %*dm|%63l[^|]|%63l[^\n]", song, time, date),
             3);
@@ -147,7 +163,6 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   EXPECT_TRUE(started <= posted ? started <= time && time <= posted
                                 : time >= started || time <= posted)
       << time;
-  wchar_t today[64];
   GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, today, 64);
   EXPECT_STREQ(date, today);
   const DWORD changed = GetTickCount();
@@ -157,10 +172,13 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
       "figure: a song change reached the chat room after %lu ms (the title box takes a song once "
       "two title polls a second apart name it; the next posting tick, 350 ms at most, posts it)\n",
       GetTickCount() - changed);
+}
 
-  // Both peers answer every message 2.9 s late, never hung in Windows' eyes:
-  // clicks on "Save State" for three seconds, the longest time one took to
-  // take effect. Then they are quick again, and the song goes out once.
+// Both peers answer every message 2.9 s late, never hung in Windows' eyes:
+// clicks on "Save State" for three seconds, the longest time one took to
+// take effect. Then the room is quick again, and the song goes out once,
+// without the figures of a player still too slow to give them.
+void clicks_are_answered_while_both_peers_are_slow(const Session& session) {
   session.tell(session.player_window, peers::kSlow, 2900);
   session.tell(session.chat_window, peers::kSlow, 2900);
   session.next_song();
@@ -174,31 +192,38 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   }
   std::printf("figure: while both peers answered 2.9 s late, a click took at most %lu ms\n",
               longest);
-  session.tell(session.player_window, peers::kSlow, 0);
   session.tell(session.chat_window, peers::kSlow, 0);
-  ASSERT_TRUE(session.wait_for_lines(3));
+  EXPECT_TRUE(session.wait_for_lines(3));
+  session.tell(session.player_window, peers::kSlow, 0);
+}
 
-  // The input box refuses the text: the user's draft stays and is not sent;
-  // taken again, the song is posted once.
-  SendMessageW(session.input(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"my draft"));
+// The input box refuses the text: the user's draft stays and is not sent;
+// taken again, the song is posted once.
+void a_refused_text_leaves_the_draft(const Session& session) {
+  SetWindowTextW(session.input(), L"my draft");
   session.tell(session.chat_window, peers::kRefuse, 1);
   session.next_song();
-  EXPECT_TRUE(wait_until([&] { return title_of(session.chat_window) == peers::kChatTitleRefused; }));
+  EXPECT_TRUE(
+      wait_until([&] { return title_of(session.chat_window) == peers::kChatTitleRefused; }));
   EXPECT_EQ(text_of(session.input()), L"my draft");
   session.tell(session.chat_window, peers::kRefuse, 0);
   ASSERT_TRUE(session.wait_for_lines(4));
+}
 
-  // The input box takes each text 1.2 s late, later than Tunelet waits: the
-  // text lands all the same, and the box, read back once the room answers,
-  // holds it in its HTML ("Tom &amp; Jerry &lt;Live&gt;"): sent once.
+// The input box takes each text 1.2 s late, later than Tunelet waits: the
+// text lands all the same, and the box, read back once the room answers,
+// holds it in its HTML ("Tom &amp; Jerry &lt;Live&gt;"): sent once.
+void a_text_taken_late_is_sent_once(const Session& session) {
   session.tell(session.chat_window, peers::kSlowText, 1200);
   session.next_song();
-  ASSERT_TRUE(session.wait_for_lines(5));
+  EXPECT_TRUE(session.wait_for_lines(5));
   session.tell(session.chat_window, peers::kSlowText, 0);
+}
 
-  // Songs two seconds apart while the send button takes 2.5 s for each press
-  // and release: a post's press is taken before the next post's text, so
-  // each line is one song, whole and with its own figures.
+// Songs two seconds apart while the send button takes 2.5 s for each press
+// and release: a post's press is taken before the next post's text, so
+// each line is one song, whole and with its own figures.
+void each_line_is_one_song_while_send_is_slow(const Session& session) {
   session.tell(session.chat_window, peers::kSlowSend, 2500);
   for (int change = 0; change < 5; ++change) {
     session.next_song();
@@ -219,13 +244,31 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
     EXPECT_EQ(lines[line].substr(0, bar), ours + peers::kPlaylist[position % peers::kEntries].name)
         << line;
   }
-
-  ASSERT_EQ(GetACP(), 1252u);  // a Western code page: the song's own text must go through
-  const std::wstring starts[] = {
-      ours + peers::kForeignSong + L"|62.05|1|6|",
-      ours + L"Glass Harbour - Saturday Static||0|0|",  // the player too slow
-      ours + L"Mira Vale - Small Hours|02.51|3|6|"};
+  // The songs of the earlier phases, whole in a Western code page, the one
+  // whose player was too slow without its figures.
+  ASSERT_EQ(GetACP(), 1252u);
+  const std::wstring starts[] = {ours + peers::kForeignSong + L"|62.05|1|6|",
+                                 ours + L"Glass Harbour - Saturday Static||0|0|",
+                                 ours + L"Mira Vale - Small Hours|02.51|3|6|"};
   for (std::size_t line = 1; line < 4; ++line) {
     EXPECT_EQ(lines[line].rfind(starts[line - 1], 0), 0u) << line;
   }
+}
+
+}  // namespace
+
+// Every song posted once, whether the peers answer at once or too slowly,
+// refuse the text, take it late, or the chat room is slow to send.
+TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
+  // No other test reads a time.
+  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, L".");
+  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, L"HH.mm.ss");
+  store_settings({L"np:%s|%l|%z|%f|%u|%t|%d", L"1", nullptr});
+  const std::wstring started = time_now();
+  Session session;
+  the_first_song_in_regional_figures(session, started);
+  clicks_are_answered_while_both_peers_are_slow(session);
+  a_refused_text_leaves_the_draft(session);
+  a_text_taken_late_is_sent_once(session);
+  each_line_is_one_song_while_send_is_slow(session);
 }

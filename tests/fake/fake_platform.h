@@ -26,7 +26,6 @@ struct FakeWindow {
   Text class_name;
   std::deque<Text> titles{Text()};     // successive reads; the last stays
   std::uint32_t answers_after_ms = 0;  // the time each sent message takes; the clock moves on
-  std::uint32_t text_after_ms = 0;     // and WM_SETTEXT at least this long
   bool hung = false;
   bool refuses_text = false;  // answers WM_SETTEXT with FALSE
   std::map<std::pair<std::uint32_t, std::int32_t>, std::int32_t>
@@ -40,7 +39,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   std::map<WindowHandle, FakeWindow> open_windows;  // handles 1, 2, ... in z-order
   std::map<int, std::uint16_t> keys;
   std::uint64_t milliseconds = 0;
-  std::uint64_t milliseconds_per_read = 0;  // the clock moves on as it is read
+  std::uint64_t milliseconds_per_read = 0;              // the clock moves on as it is read
   std::map<std::string, std::optional<Text>> settings;  // by key; nothing: not text
   std::string failing_setting;
   Text separator = u":";   // of hours, minutes and seconds
@@ -72,13 +71,14 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     return open_windows.emplace(handle, FakeWindow{parent, class_name}), handle;
   }
   // The window, once it has answered within `wait_ms`; nothing otherwise.
-  FakeWindow* answering(WindowHandle window, std::uint32_t wait_ms, std::uint32_t at_least = 0) {
+  FakeWindow* answering(WindowHandle window, std::uint32_t wait_ms) {
     if (during_wait) {
       during_wait();
     }
     const auto found = open_windows.find(window);
-    const std::uint32_t takes =
-        found == open_windows.end() ? 0 : std::max(found->second.answers_after_ms, at_least);
+    const std::uint32_t takes = found == open_windows.end() ? 0
+                                : found->second.hung        ? UINT32_MAX
+                                                            : found->second.answers_after_ms;
     milliseconds += std::min(takes, wait_ms);
     return found != open_windows.end() && takes <= wait_ms ? &found->second : nullptr;
   }
@@ -123,9 +123,8 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   std::optional<bool> set_window_text(WindowHandle window, const Text& text,
                                       std::uint32_t wait_ms) override {
     note("settext", window, narrow(text));
+    const bool answered = answering(window, wait_ms) != nullptr;
     const auto found = open_windows.find(window);
-    const std::uint32_t takes = found == open_windows.end() ? 0 : found->second.text_after_ms;
-    const bool answered = answering(window, wait_ms, takes) != nullptr;
     const bool taken = found != open_windows.end() && !found->second.refuses_text;
     if (taken) {
       found->second.titles = {text};

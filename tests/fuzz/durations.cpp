@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::int32_t numbers[2] = {};  // a style, a track's length in seconds
   std::memcpy(&milliseconds, data, std::min(size, sizeof milliseconds));
   if (size > sizeof milliseconds) {
-    std::memcpy(numbers, data + sizeof milliseconds, std::min(size - sizeof milliseconds, sizeof numbers));
+    std::memcpy(numbers, data + sizeof milliseconds,
+                std::min(size - sizeof milliseconds, sizeof numbers));
   }
   const Text text = format_duration(milliseconds, 2);
   const std::string narrow(text.begin(), text.end());
@@ -30,9 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Text track = format_track_length(numbers[1], u":");
   int minutes = -1, seconds = -1;
   const std::string digits(track.begin(), track.end());
-  fuzz::require(numbers[1] < 0 ? track.empty()
-                               : std::sscanf(digits.c_str(), "%d:%d", &minutes, &seconds) == 2 &&
-                                     digits.find(':') >= 2 && digits.size() - digits.find(':') == 3 &&
-                                     seconds < 60 && minutes * 60 + seconds == numbers[1]);
+  fuzz::require(numbers[1] < 0
+                    ? track.empty()
+                    : std::sscanf(digits.c_str(), "%d:%d", &minutes, &seconds) == 2 &&
+                          digits.find(':') >= 2 && digits.size() - digits.find(':') == 3 &&
+                          seconds < 60 && minutes * 60 + seconds == numbers[1]);
   return 0;
 }

@@ -26,8 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Each value whole: '&' written in 5 characters, '<' and '>' in 4, quotes in 6 and 5.
   const Text message = expand_template(u"%s%t%d%l%z%f%u", values);
   fuzz::require(n(message, u'>') == 0 && n(message, u'"') == 0 && n(message, u'\'') == 0 &&
-                message.size() == all.size() + 4 * n(all, u'&') + 3 * (n(all, u'<') + n(all, u'>')) +
-                                      5 * n(all, u'"') + 4 * n(all, u'\''));
+                message.size() == all.size() + 4 * n(all, u'&') +
+                                      3 * (n(all, u'<') + n(all, u'>')) + 5 * n(all, u'"') +
+                                      4 * n(all, u'\''));
   // The song cut to "..." in each of its places (at most one for each '%').
   const Text room = message_for_room(parts[0], values);
   TemplateValues songless = values;

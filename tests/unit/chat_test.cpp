@@ -19,7 +19,6 @@ TEST(PostToChat, SetsTheSecondTextBoxAndPressesTheButtonAfterIt) {
   } rows[] = {
       // clang-format off
       {{kButton, kBox, kButton, u"Static", kBox, kButton}, false, {"settext 6 np", "notify 7 513 0 0", "notify 7 514 0 0"}},
-      {{kBox, kBox, kButton}, true, {"gettext 3"}},  // a text let go, and the box holds another
       {{kBox, kButton}, false, {}},
       // clang-format on
   };
@@ -77,7 +76,8 @@ TEST(InterpretChatLine, ObeysTheMasterOperatorsCommandsStrippedOfMarkUp) {
     state.master_operator = u"Boss";
     exits = 0;
     interpret_chat_line(fake.platform, state, row.sender, row.message, count_exit);
-    std::vector<std::string> expected = {"box 0 - " + fake::narrow(row.sender + u":" + row.message)};
+    std::vector<std::string> expected = {"box 0 - " +
+                                         fake::narrow(row.sender + u":" + row.message)};
     if (row.command != 0) {
       expected.push_back("post 2 273 " + std::to_string(row.command) + " 0");
     }

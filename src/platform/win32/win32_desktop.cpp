@@ -104,7 +104,8 @@ std::optional<Text> Win32Desktop::read_window_text(WindowHandle window, std::siz
   if (!copied) {
     return std::nullopt;
   }
-  text.resize(static_cast<std::size_t>(std::clamp<LRESULT>(*copied, 0, static_cast<LRESULT>(longest))));
+  text.resize(
+      static_cast<std::size_t>(std::clamp<LRESULT>(*copied, 0, static_cast<LRESULT>(longest))));
   return text;
 }
 
