@@ -16,13 +16,15 @@
 
 namespace e2e {
 
+// Asks `condition` every 50 ms until it holds, or the time is up.
 inline bool wait_until(const std::function<bool()>& condition, DWORD milliseconds = 10000) {
-  for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(50)) {
-    if (condition()) {
-      return true;
-    }
+  const DWORD start = GetTickCount();
+  bool holds = condition();
+  while (!holds && GetTickCount() - start < milliseconds) {
+    Sleep(50);
+    holds = condition();
   }
-  return condition();
+  return holds;
 }
 
 // tunelet.exe or a stand-in, from the programs' folder, ended with this.
@@ -40,7 +42,7 @@ struct Process {
   Process& operator=(const Process&) = delete;
   ~Process() {
     TerminateProcess(info.hProcess, 1);
-    WaitForSingleObject(info.hProcess, 5000);
+    ends_within(5000);
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
   }
@@ -119,14 +121,6 @@ inline void click(HWND window, bool right = false, POINT at = {-1, -1}) {
   input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   SendInput(2, input, sizeof(INPUT));
 }
-// One key pressed and let go, for the window that has the focus.
-inline void press_key(WORD key) {
-  INPUT input[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
-  input[0].ki.wVk = input[1].ki.wVk = key;
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
 // Keys held down together until `done` (by default, a moment), then let go:
 // a user holds a chord until the program has seen it, and the keyboard
 // repeats the presses meanwhile (Wine may count keys up again when it reads

@@ -3,19 +3,9 @@
 # prefix, against tunelet.exe and the stand-ins of build/win32 (build/win64
 # where the machine runs no 32-bit programs):
 #   tests/e2e/run.sh [GTEST_FILTER]
-# The suite NoNotificationArea ends Explorer, whose notification area Wine
-# does not make again: without a filter, it runs last, in a Wine session of
-# its own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 export TUNELET_VIRTUAL_DISPLAY=1
 source "$root/tools/wine_env.sh"
 export TUNELET_PROGRAMS="$(winepath -w "$root/build/$windows_preset")"
-suite() { wine "$root/build/$e2e_preset/tunelet_e2e.exe" --gtest_filter="$1"; }
-if [ $# -gt 0 ]; then
-  suite "$1"
-else
-  suite "*:-NoNotificationArea.*"
-  wineserver -k && wineserver -w
-  suite "NoNotificationArea.*"
-fi
+wine "$root/build/$e2e_preset/tunelet_e2e.exe" --gtest_filter="${1:-*}"

@@ -21,13 +21,14 @@ inline std::string narrow(const Text& text) {
   return std::string(text.begin(), text.end());
 }
 
+constexpr std::uint32_t kHung = UINT32_MAX;  // a window that never answers
+
 struct FakeWindow {
   WindowHandle parent;
   Text class_name;
   std::deque<Text> titles{Text()};     // successive reads; the last stays
   std::uint32_t answers_after_ms = 0;  // the time each sent message takes; the clock moves on
-  bool hung = false;
-  bool refuses_text = false;  // answers WM_SETTEXT with FALSE
+  bool refuses_text = false;           // answers WM_SETTEXT with FALSE
   std::map<std::pair<std::uint32_t, std::int32_t>, std::int32_t>
       answers{};  // to WM_USER; none: no answer
 };
@@ -72,15 +73,11 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   }
   // The window, once it has answered within `wait_ms`; nothing otherwise.
   FakeWindow* answering(WindowHandle window, std::uint32_t wait_ms) {
-    if (during_wait) {
-      during_wait();
-    }
-    const auto found = open_windows.find(window);
-    const std::uint32_t takes = found == open_windows.end() ? 0
-                                : found->second.hung        ? UINT32_MAX
-                                                            : found->second.answers_after_ms;
+    during_wait ? during_wait() : void();
+    FakeWindow* found = open_windows.count(window) ? &open_windows.at(window) : nullptr;
+    const std::uint32_t takes = found ? found->answers_after_ms : 0;
     milliseconds += std::min(takes, wait_ms);
-    return found != open_windows.end() && takes <= wait_ms ? &found->second : nullptr;
+    return takes <= wait_ms ? found : nullptr;
   }
 
   WindowHandle find_window(const Text& name, WindowHandle after) override {
@@ -97,7 +94,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     return kNoWindow;
   }
   bool is_hung(WindowHandle window) override {
-    return open_windows.count(window) && open_windows.at(window).hung;
+    return open_windows.count(window) && open_windows.at(window).answers_after_ms == kHung;
   }
   std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
                                            std::uint32_t wparam, std::int32_t lparam,
@@ -124,11 +121,8 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
                                       std::uint32_t wait_ms) override {
     note("settext", window, narrow(text));
     const bool answered = answering(window, wait_ms) != nullptr;
-    const auto found = open_windows.find(window);
-    const bool taken = found != open_windows.end() && !found->second.refuses_text;
-    if (taken) {
-      found->second.titles = {text};
-    }
+    const bool taken = open_windows.count(window) && !open_windows.at(window).refuses_text;
+    taken ? void(open_windows.at(window).titles = {text}) : void();
     return answered ? std::optional<bool>(taken) : std::nullopt;
   }
   std::optional<Text> read_window_text(WindowHandle window, std::size_t longest,
@@ -138,12 +132,12 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     return found ? std::optional<Text>(found->titles.back().substr(0, longest)) : std::nullopt;
   }
   Text window_title(WindowHandle window) override {
-    std::deque<Text>* titles =
-        open_windows.count(window) ? &open_windows.at(window).titles : nullptr;
-    const Text title = titles ? titles->front() : Text();
-    if (titles && titles->size() > 1) {
-      titles->pop_front();
+    if (!open_windows.count(window)) {
+      return Text();
     }
+    std::deque<Text>& titles = open_windows.at(window).titles;
+    const Text title = titles.front();
+    titles.size() > 1 ? titles.pop_front() : void();
     return title;
   }
   std::uint16_t async_key_state(int virtual_key) override { return keys[virtual_key]; }
@@ -202,10 +196,14 @@ inline WindowHandle add_player(FakePlatform& fake, std::deque<Text> titles,
   return player;
 }
 
-// A chat room window with its transcript, input box and send button after it.
+// A chat room window as the client makes it: icon buttons before and after
+// the transcript, the member list, the input box, the send button after it,
+// a separator.
 inline WindowHandle add_chat_room(FakePlatform& fake) {
   const WindowHandle chat = fake.add_window(u"AIM_ChatWnd");
-  for (const Text window_class : {u"WndAte32Class", u"WndAte32Class", u"_Oscar_IconBtn"}) {
+  for (const Text window_class :
+       {u"_Oscar_IconBtn", u"WndAte32Class", u"_Oscar_IconBtn", u"_Oscar_Tree", u"WndAte32Class",
+        u"_Oscar_IconBtn", u"_Oscar_Separator"}) {
     fake.add_window(window_class, chat);
   }
   return chat;

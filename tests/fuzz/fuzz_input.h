@@ -17,9 +17,7 @@ inline tunelet::Text as_text(const std::uint8_t* data, std::size_t size) {
 }
 
 inline void require(bool holds) {
-  if (!holds) {
-    std::abort();
-  }
+  holds ? void() : std::abort();
 }
 
 }  // namespace fuzz

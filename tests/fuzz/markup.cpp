@@ -1,17 +1,20 @@
-// A template and seven values, split from the input at U+0001: the values add
-// no mark-up, come out whole and are not scanned again; the message for the
-// chat room fits it whenever a shorter song can make it fit.
+// Mark-up. A template and seven values, split from the input at U+0001: the
+// values add no mark-up, come out whole and are not scanned again. The input
+// as a chat line stripped of its mark-up: no '<' is left, and nothing grows.
 #include <algorithm>
 #include <vector>
 
+#include "chat/chat_commands.h"
 #include "fuzz_input.h"
 #include "status/status_template.h"
 
 using namespace tunelet;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const Text text = fuzz::as_text(data, size), stripped = StripHTML(text);
+  fuzz::require(stripped.size() <= text.size() && !contains(stripped, u"<"));
   std::vector<Text> parts(1);
-  for (const char16_t c : fuzz::as_text(data, size)) {
+  for (const char16_t c : text) {
     c == u'\x01' ? void(parts.emplace_back()) : void(parts.back() += c);
   }
   parts.resize(8);
@@ -29,12 +32,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 message.size() == all.size() + 4 * n(all, u'&') +
                                       3 * (n(all, u'<') + n(all, u'>')) + 5 * n(all, u'"') +
                                       4 * n(all, u'\''));
-  // The song cut to "..." in each of its places (at most one for each '%').
-  const Text room = message_for_room(parts[0], values);
-  TemplateValues songless = values;
-  songless[0].value.clear();
-  fuzz::require(room.size() <= kLongestChatMessage || parts[0].size() > kLongestChatMessage ||
-                expand_template(parts[0], songless).size() + 3 * n(parts[0], u'%') >
-                    kLongestChatMessage);
   return 0;
 }
