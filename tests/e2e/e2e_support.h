@@ -18,13 +18,12 @@ namespace e2e {
 
 // Asks `condition` every 50 ms until it holds, or the time is up.
 inline bool wait_until(const std::function<bool()>& condition, DWORD milliseconds = 10000) {
-  const DWORD start = GetTickCount();
-  bool holds = condition();
-  while (!holds && GetTickCount() - start < milliseconds) {
-    Sleep(50);
-    holds = condition();
+  for (const DWORD start = GetTickCount(); !condition(); Sleep(50)) {
+    if (GetTickCount() - start >= milliseconds) {
+      return false;
+    }
   }
-  return holds;
+  return true;
 }
 
 // tunelet.exe or a stand-in, from the programs' folder, ended with this.
