@@ -11,9 +11,9 @@ Delivery unanswered(Reply reply) {
 
 Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool text_sent) {
   const WindowHandle chat = desktop.find_window(kChatWindowClass, kNoWindow);
+  // Without a room, the child lookups would search other programs' windows.
   if (chat == kNoWindow) {
-    return Delivery::kNoRoom;  // with parent 0 the child lookups would search other programs'
-                               // windows
+    return Delivery::kNoRoom;
   }
   const WindowHandle transcript = desktop.find_child_window(chat, kNoWindow, kChatTextBoxClass);
   const WindowHandle input = desktop.find_child_window(chat, transcript, kChatTextBoxClass);
