@@ -142,7 +142,7 @@ void on_command(int id, int notification) {
 }
 
 void on_title_poll_tick() {
-  Timer2_Timer(platform().desktop, *form1.state);
+  Timer2_Timer(platform(), *form1.state);
   show_title_box();
   form1.system->clock.keep_wrap_count();  // once a second is far more than once a wrap
 }

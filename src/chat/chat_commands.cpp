@@ -7,7 +7,7 @@ namespace {
 
 struct ChatCommand {
   const char16_t* text;
-  void (*player_command)(Desktop&);
+  void (*player_command)(Desktop&, PlayerWindows&);
   bool ends_program;
 };
 
@@ -31,7 +31,7 @@ Text StripHTML(const Text& text) {
   return work;
 }
 
-void interpret_chat_line(Platform& platform, const ProgramState& state, const Text& sender,
+void interpret_chat_line(Platform& platform, ProgramState& state, const Text& sender,
                          const Text& message, void (*Hitit)()) {
   platform.runtime.message_box(sender + u":" + message, kPlainBox, std::nullopt);
   if (sender != state.master_operator) {
@@ -40,7 +40,7 @@ void interpret_chat_line(Platform& platform, const ProgramState& state, const Te
   const Text command = StripHTML(message);
   for (const ChatCommand& known : kChatCommands) {
     if (command == known.text) {
-      known.player_command(platform.desktop);
+      known.player_command(platform.desktop, state.player_windows);
       if (known.ends_program) {
         Hitit();
       }

@@ -18,7 +18,7 @@ Text StripHTML(const Text& text);
 // sender is the master operator, the message, stripped of its mark-up, is
 // looked up among the commands and carried out. "/exit" closes the player
 // and ends the program through its exit, `Hitit`.
-void interpret_chat_line(Platform& platform, const ProgramState& state, const Text& sender,
+void interpret_chat_line(Platform& platform, ProgramState& state, const Text& sender,
                          const Text& message, void (*Hitit)());
 
 // The "CCOM" switch changed: checked, it asks for the master operator's

@@ -1,7 +1,13 @@
 #include "chat/chat_poster.h"
 
+#include "chat/room_text.h"
+
 namespace tunelet {
 namespace {
+
+// More than any input box holds: the whole box is read, so that words the
+// user added after the text are seen.
+constexpr std::size_t kWholeInputBox = 1 << 16;
 
 Delivery unanswered(Reply reply) {
   return reply == Reply::kTimedOut ? Delivery::kTimedOut : Delivery::kNotSent;
@@ -21,12 +27,13 @@ Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget,
     return Delivery::kNoRoom;
   }
   if (text_sent) {
-    // One character more than the text, so that a longer one does not compare equal.
-    const Answer<Text> held = budget.read_text(desktop, input, message.size() + 1);
+    const Answer<Text> held = budget.read_text(desktop, input, kWholeInputBox);
     if (held.reply != Reply::kAnswered) {
       return unanswered(held.reply);
     }
-    if (held.value != message) {
+    // The box may give the text back in its own HTML form: the same words
+    // are the same text.
+    if (as_the_room_shows(held.value) != as_the_room_shows(message)) {
       return Delivery::kTypedOver;
     }
   } else {

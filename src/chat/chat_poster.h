@@ -25,7 +25,8 @@ enum class Delivery {
 // `text_sent`: the room was given the text and let it go. Setting it again
 // would only overwrite the box again once the room catches up; the box is
 // asked what it holds instead (the room answers after it has taken the
-// text), and send is pressed only when it is still the text.
+// text), and send is pressed only when it still shows the text's words, in
+// whatever HTML form the box gives them back.
 Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool text_sent);
 
 }  // namespace tunelet

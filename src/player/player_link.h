@@ -1,8 +1,8 @@
 // Drives the player through its main window. Nothing is cached: every
 // operation looks the window up afresh, so the player may come and go.
 // Several windows may have the player's class (a player that imitates it
-// keeps a hidden one, or a second copy sits idle): the player is the one
-// whose title names a song, and every operation asks and reads that one.
+// keeps a hidden one whose title stays on an old song, or a second copy sits
+// idle): every operation asks and reads the one taken for the player.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "platform/wait_budget.h"
+#include "state/program_state.h"
 
 namespace tunelet {
 
@@ -36,22 +37,26 @@ constexpr PlayerQuery kPlaylistPosition{0, 125};
 constexpr PlayerQuery kTrackLength{1, 105};
 }  // namespace player_query
 
-// Of the windows of the player's class, the first whose title names a song,
-// with that song; the first of them when none does; no window when there is
-// none.
+// The player is the window the user plays, whatever its place among the
+// windows of its class and whatever its title shows (a pause, a stop, its
+// name and version), for as long as it is there. Another window becomes the
+// player only when a new song starts there, so a window that keeps one
+// song's title is never taken for it. At the first look, and once the
+// player is gone: the first window whose title names a song, else the first
+// window. No window when there is none.
 struct Player {
   WindowHandle window = kNoWindow;
-  std::optional<Text> song;
+  std::optional<Text> song;  // the song its title names now
 };
-Player find_player(Desktop& desktop);
+Player find_player(Desktop& desktop, PlayerWindows& windows);
 
 // Posted to the player that find_player gives; nothing without a player.
-void player_next(Desktop& desktop);
-void player_previous(Desktop& desktop);
-void player_play(Desktop& desktop);
-void player_pause(Desktop& desktop);
-void player_stop(Desktop& desktop);
-void player_close(Desktop& desktop);
+void player_next(Desktop& desktop, PlayerWindows& windows);
+void player_previous(Desktop& desktop, PlayerWindows& windows);
+void player_play(Desktop& desktop, PlayerWindows& windows);
+void player_pause(Desktop& desktop, PlayerWindows& windows);
+void player_stop(Desktop& desktop, PlayerWindows& windows);
+void player_close(Desktop& desktop, PlayerWindows& windows);
 
 // The player's answers, unchecked, within what is left of the budget.
 Answer<std::int32_t> player_playlist_length(Desktop& desktop, WaitBudget& budget,

@@ -13,6 +13,11 @@ namespace {
 // " [Stopped]"; idle, it is the player's name and version alone.
 const Text kTitleEndings[] = {u" - Winamp", u" - WACUP"};
 
+// A song becomes the title box once polls this far apart have named it:
+// two polls of the timer a second apart, but not two that a late timer
+// delivers close together.
+constexpr std::uint64_t kSameSongMs = 900;
+
 // What the scrolled title puts between the turns.
 const Text kScrollMark = u" *** ";
 
@@ -109,15 +114,18 @@ std::optional<Text> song_in_title(const Text& title) {
   return std::nullopt;
 }
 
-void Timer2_Timer(Desktop& desktop, ProgramState& state) {
+void Timer2_Timer(Platform& platform, ProgramState& state) {
   if (state.controls.Check1 != kChecked) {
     return;
   }
-  const std::optional<Text> song = find_player(desktop).song;
-  if (song && song == state.song_at_last_poll) {
+  const std::optional<Text> song = find_player(platform.desktop, state.player_windows).song;
+  const std::uint64_t now = platform.clock.milliseconds_since_start();
+  TitlePoll& poll = state.title_poll;
+  if (!song || song != poll.song) {
+    poll = {song, now};
+  } else if (now - poll.since >= kSameSongMs) {
     state.controls.Text3 = *song;
   }
-  state.song_at_last_poll = song;
 }
 
 }  // namespace tunelet

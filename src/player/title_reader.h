@@ -23,10 +23,11 @@ std::optional<Text> song_in_title(const Text& title);
 Text unscroll_title(const Text& title);
 
 // Every 1000 ms, while "Enabled" is checked: a song that the player names at
-// two polls in a row becomes the title box, so that one skipped past within
-// a second is never announced. A title that names no song leaves the box as
-// it is, so the song that plays on after a pause, or after the player was
-// closed and started again, is no new title.
-void Timer2_Timer(Desktop& desktop, ProgramState& state);
+// polls at least 0.9 s apart, by the clock, becomes the title box, so that
+// one skipped past within a second is never announced, even when a late
+// timer delivers two polls close together. A title that names no song
+// leaves the box as it is, so the song that plays on after a pause, or
+// after the player was closed and started again, is no new title.
+void Timer2_Timer(Platform& platform, ProgramState& state);
 
 }  // namespace tunelet

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -53,6 +54,27 @@ struct PendingPost {
   bool text_sent = false;  // the chat room let the text go: it lands late, and is not set again
 };
 
+// A window of the player's class, and the last song its title named
+// (nothing: none since it was first seen).
+struct PlayerWindow {
+  WindowHandle window = kNoWindow;
+  std::optional<Text> song;
+};
+
+// The windows of the player's class as they were last looked at, and the one
+// taken for the player: the one the user plays. Windows that are gone are
+// forgotten.
+struct PlayerWindows {
+  WindowHandle player = kNoWindow;
+  std::vector<PlayerWindow> seen;
+};
+
+// The song the title poll read, and when the run of polls naming it began.
+struct TitlePoll {
+  std::optional<Text> song;
+  std::uint64_t since = 0;  // in milliseconds since the system started
+};
+
 // Until when each peer, having let a message go unanswered, is left alone.
 struct PeerRests {
   std::uint64_t player_until = 0;
@@ -63,7 +85,8 @@ struct ProgramState {
   Controls controls;
   Text last_posted_song;
   Text master_operator;
-  std::optional<Text> song_at_last_poll;  // what the title poll read the last time it ran
+  PlayerWindows player_windows;
+  TitlePoll title_poll;
   TrayRecord tray_record;
   bool icon_in_tray = false;
   std::optional<PendingPost> pending_post;

@@ -65,7 +65,7 @@ bool ask_figures(Platform& platform, PeerRests& rests, WaitBudget& budget, Windo
 // the title poll.
 bool compose(Platform& platform, ProgramState& state, WaitBudget& budget) {
   const Text song = state.controls.Text3;  // a copy: the title box may change during a wait
-  const Player player = find_player(platform.desktop);
+  const Player player = find_player(platform.desktop, state.player_windows);
   if (player.song != song) {
     return false;
   }
@@ -112,8 +112,12 @@ void Timer1_Timer(Platform& platform, ProgramState& state) {
   }
   const Controls& controls = state.controls;
   std::optional<PendingPost>& pending = state.pending_post;
-  if (pending && (pending->song != controls.Text3 || controls.Check1 == kUnchecked)) {
-    pending.reset();  // its song is over, or posting was switched off
+  // A post goes with its song, and with posting switched off, unless its
+  // text is in the chat room already: whether it was set belongs to the
+  // song, whatever the switch does meanwhile.
+  if (pending && (pending->song != controls.Text3 ||
+                  (controls.Check1 == kUnchecked && !pending->text_sent))) {
+    pending.reset();
   }
   // Cheapest tests first: on most ticks the song is the one posted last.
   if (controls.Text3 == kNoSongYet || controls.Check1 == kUnchecked ||

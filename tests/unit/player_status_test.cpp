@@ -40,15 +40,17 @@ TEST(TitleReading, NamesTheSongPlayingOrNone) {
 }
 
 // Stretches of posting ticks, 350 ms apart: what the player's title reads,
-// read after read (the last stays), and what the peers and the user do.
+// read after read (the last stays), and the titles of the two other windows
+// of its class (above it and below it), and what the peers and the user do.
 struct Tick {
-  std::deque<Text> titles;
+  std::deque<Text> titles, above{u"Winamp v1.x"}, below{u"Winamp v1.x"};
   std::uint32_t player_ms = 0,
                 chat_ms = 0;  // how long each peer takes to answer; fake::kHung: never
   bool chat_refuses = false, chat_open = true, input_box = true;
-  bool user_types = false;  // a draft into the chat room's input box
-  bool nested = false;      // during the wait, another program's message runs a posting tick
-  int check1 = kChecked;    // "Enabled", once the title poll has run
+  std::optional<Text> box{};  // what the chat room's input box holds from now on
+  bool nested = false;        // during the wait, another program's message runs a posting tick
+  bool late_poll = false;     // a late timer delivers a title poll on this tick too
+  int check1 = kChecked;      // "Enabled", once the title poll has run
 
   template <typename Value>
   Tick with(Value Tick::*field, Value value) const {
@@ -67,19 +69,29 @@ std::vector<Tick> ticks(std::initializer_list<std::pair<std::size_t, Tick>> runs
   return all;
 }
 
-// The player and the chat room, with an idle window of the player's class
-// above the player, as an imitating player keeps one: handles 1 (idle), 2
-// (the player), 3 (the room), 5 (its transcript), 8 (its input box) and 9
-// (send), among the room's other windows.
+// The same ticks, with the title of a window of the player's class above or
+// below it staying on an old song.
+std::vector<Tick> beside(std::vector<Tick> all, std::deque<Text> Tick::*window) {
+  for (Tick& tick : all) {
+    tick.*window = {u"0. Old - Winamp"};
+  }
+  return all;
+}
+
+// The player and the chat room, with windows of the player's class above
+// and below the player, as an imitating player keeps one: handles 1 (above),
+// 2 (the player), 3 (the room), 5 (its transcript), 8 (its input box), 9
+// (send), among the room's other windows, and 11 (below).
 struct Desk {
   fake::FakePlatform fake;
   ProgramState state;
-  WindowHandle player, chat, input;
+  WindowHandle above, player, chat, input, below;
 
   explicit Desk(const Text& status_template) {
-    add_player(fake, {u"Winamp v1.x"}, -1, 0, 0);
+    above = add_player(fake, {u""}, -1, 0, 0);
     player = add_player(fake, {u""}, 225, 4, 17);
     chat = add_chat_room(fake);
+    below = add_player(fake, {u""}, -1, 0, 0);
     input = chat + 5;
     fake.milliseconds = 30ULL * 86400000 + 60000;  // past a 32-bit signed count
     fake.separator = u".";
@@ -100,6 +112,9 @@ struct Desk {
 // what its input box holds.
 TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
   const Text kPaused = u"1. A - Winamp [Paused]", kStopped = u"1. A - Winamp [Stopped]";
+  const std::optional<Text> kDraft = u"my draft", kAdded = u" A and more",
+                            kRoomsForm =
+                                u"<HTML><BODY><FONT>A\r\n&amp;&nbsp; co </FONT></BODY></HTML>";
   const struct {
     Text status_template;
     std::vector<Tick> ticks;
@@ -114,6 +129,12 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       // announced, and A is not announced again; B shown 1.75 s is read by two and announced
       {u"%s", ticks({{5, kA}, {2, kB}, {6, kA}}), {" A"}, 1, 3},
       {u"%s", ticks({{5, kA}, {5, kB}, {6, kA}}), {" A", " B", " A"}, 3, 9},
+      // B shown 0.7 s is read by two polls that a late timer delivers 350 ms apart
+      {u"%s", ticks({{5, kA}, {2, kB.with(&Tick::late_poll, true)}, {6, kA}}), {" A"}, 1, 3},
+      // a window of the player's class whose title stays on an old song: below the player, it is
+      // never taken for it; above it at the start, it is, until a new song starts in the player
+      {u"%s", beside(ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, kB}}), &Tick::below), {" A", " B"}, 2, 6},
+      {u"%s", beside(ticks({{4, kA}, {6, kB}}), &Tick::above), {" Old", " B"}, 2, 6},
       // no song playing is no new title
       {u"%s", ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, Tick{{u""}}}, {6, Tick{{u"Winamp v1.x"}}}, {6, Tick{{u"A - Winamp"}}}, {6, kB}}), {" A", " B"}, 2, 6},
       {u"%s", ticks({{4, Tick{{u"1. Opening song.WMA - Winamp"}}}, {6, Tick{{u"1. .wma OPENING - Winamp"}}}, {6, Tick{{u"1. Opening song.mp3 - Winamp"}}}}), {" Opening song.mp3"}, 1, 3},
@@ -130,7 +151,11 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       {u"%s", ticks({{4, kA.with(&Tick::chat_refuses, true)}, {2, kA}}), {" A", " A"}, 1, 3},  // the draft stays; tried again
       // a text let go lands late: set once, and pressed once the box answers that it holds it
       {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {6, kA}}), {" A"}, 1, 4},
-      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::user_types, true)}, {10, kA}}), {" A"}, 0, 4},  // typed over: given up
+      // given up when typed over, or when the user added words; sent when the box gives the
+      // same words back in its own HTML form
+      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::box, kDraft)}, {10, kA}}), {" A"}, 0, 4},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::box, kAdded)}, {10, kA}}), {" A"}, 0, 4},
+      {u"%s & co", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::box, kRoomsForm)}, {6, kA}}), {" A & co"}, 1, 4},
       // too slow for ten seconds: the box asked every 0.9 s unanswered + 1 s rest + up to a
       // tick, 5 times (3 questions + 5); given up, and not posted after
       {u"%s", ticks({{40, kA.with(&Tick::chat_ms, 1500u)}, {2, kA}}), {" A"}, 0, 8},
@@ -138,7 +163,7 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       {u"%s", ticks({{4, kA.with(&Tick::nested, true)}}), {" A"}, 1, 3},
       // "Enabled" off after each poll, and while a post waits
       {u"%s", ticks({{4, kA}, {10, kB.with(&Tick::check1, kUnchecked)}}), {" A"}, 1, 3},
-      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {30, kA.with(&Tick::check1, kUnchecked)}, {6, kA}}), {" A", " A"}, 1, 6},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {6, kA.with(&Tick::check1, kUnchecked)}, {6, kA}}), {" A"}, 1, 4},
       {u"%s", ticks({{4, kA.with(&Tick::chat_open, false)}, {4, kA}}), {}, 0, 3},  // no chat room: nothing held for later
       {u"%s", ticks({{4, kA.with(&Tick::input_box, false)}, {4, kA}}), {}, 0, 3},  // nor without an input box
       // clang-format on
@@ -156,19 +181,21 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       fake::FakeWindow &player = fake.open_windows[desk.player],
                        &input = fake.open_windows[desk.input];
       player.titles = tick.titles;
+      fake.open_windows[desk.above].titles = tick.above;
+      fake.open_windows[desk.below].titles = tick.below;
       player.answers_after_ms = tick.player_ms;
       fake.open_windows[desk.chat].class_name = tick.chat_open ? u"AIM_ChatWnd" : u"Closed";
       input.answers_after_ms = tick.chat_ms;
       input.refuses_text = tick.chat_refuses;
       input.class_name = tick.input_box ? u"WndAte32Class" : u"Gone";
-      input.titles = tick.user_types ? std::deque<Text>{u"my draft"} : input.titles;
+      input.titles = tick.box ? std::deque<Text>{*tick.box} : input.titles;
       fake.during_wait = !tick.nested ? std::function<void()>() : [&] {
         fake.during_wait = nullptr;
         Timer1_Timer(fake.platform, desk.state);
       };
       desk.state.controls.Check1 = kChecked;
-      if (fake.milliseconds >= next_poll) {
-        Timer2_Timer(fake, desk.state);
+      if (tick.late_poll || fake.milliseconds >= next_poll) {
+        Timer2_Timer(fake.platform, desk.state);
         next_poll = fake.milliseconds + 1000;
       }
       desk.state.controls.Check1 = tick.check1;
