@@ -39,6 +39,16 @@ constexpr WPARAM kSlowSend = 93;
 constexpr WPARAM kRefuse = 96;
 constexpr WPARAM kScroll = 95;
 constexpr WPARAM kIdleTwin = 91;
+// With lParam 1, until 0: the chat room's input box gives its HTML back in
+// its own form, wrapped in its tags, with CR LF for its first blank and a
+// blank added.
+constexpr WPARAM kOwnForm = 90;
+// With lParam kStaleBelow: a window of the player's class below the player,
+// hidden, whose title stays on an old song, as an imitating player's does
+// once it stopped; with kStaleRaised, that window is raised above the player.
+constexpr WPARAM kStaleTwin = 89;
+enum StaleTwin : LPARAM { kStaleBelow = 1, kStaleRaised };
+constexpr wchar_t kStaleTitle[] = L"0. Old Artist - Old Song - Winamp";
 // The player's title shows, with lParam:
 constexpr WPARAM kShow = 94;
 enum PlayerShows : LPARAM {

@@ -6,7 +6,8 @@
 // As in the real client, text set into a box with WM_SETTEXT is read as
 // HTML: <b>, <i> and <u> format, other tags vanish, and &amp; &lt; &gt;
 // &quot; &nbsp; and &#N; stand for their characters. The input box gives
-// back its HTML: what it was given, or what the user typed there, as text.
+// back its HTML: what it was given, or what the user typed there, as text,
+// and on request in the client's own form.
 // A press and release of the button sends that HTML to the room, unless it
 // is longer than the 1024 characters a room takes: the transcript shows it
 // rendered after the sender in bold, '<b>TuneFan</b>: ...', and the box
@@ -36,6 +37,7 @@ DWORD slow_ms = 0;       // a message to the input box or button waits this long
 DWORD slow_text_ms = 0;  // and a text set into the input box this long more
 DWORD slow_send_ms = 0;  // and a press or release of the button this long more
 bool refusing = false;   // and a text is not taken at all
+bool own_form = false;   // the input box gives its HTML back in its own form
 constexpr std::size_t kLongestMessage = 1024;
 
 // A stretch of rendered text in one format.
@@ -136,6 +138,17 @@ std::wstring input_box_html() {
   return typed == plain(render(input_html)) ? input_html : as_html(typed);
 }
 
+// The input box's HTML as the client may give it back: wrapped in its own
+// tags, with CR LF for a line break and a blank added.
+std::wstring in_own_form(std::wstring html) {
+  const std::size_t blank = html.find(L' ');
+  if (blank != std::wstring::npos) {
+    html.replace(blank, 1, L"\r\n");
+  }
+  return L"<HTML><BODY BGCOLOR=\"#ffffff\"><FONT FACE=\"Arial\" SIZE=2>" + html +
+         L" </FONT></BODY></HTML>";
+}
+
 void send_input() {
   const std::wstring html = input_box_html();
   if (html.size() > kLongestMessage) {
@@ -205,7 +218,7 @@ LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lpa
       if (box != input) {
         return SendMessageW(editor_of(box), message, wparam, lparam);
       }
-      const std::wstring html = input_box_html();
+      const std::wstring html = own_form ? in_own_form(input_box_html()) : input_box_html();
       if (message == WM_GETTEXTLENGTH) {
         return static_cast<LRESULT>(html.size());
       }
@@ -265,6 +278,8 @@ LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
     (wparam == peers::kSlow       ? slow_ms
      : wparam == peers::kSlowText ? slow_text_ms
                                   : slow_send_ms) = static_cast<DWORD>(lparam);
+  } else if (message == WM_COMMAND && wparam == peers::kOwnForm) {
+    own_form = lparam != 0;
   } else if (message == WM_COMMAND && wparam == peers::kRefuse) {
     refusing = lparam != 0;
     SetWindowTextW(window, peers::kChatTitle);

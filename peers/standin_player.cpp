@@ -7,6 +7,8 @@
 //   N next   B previous   X play   C pause   V stop   O entry number on/off
 //   I idle (its name and version)   R radio stream   L a stream's long song
 //   T scroll the title   W an idle window of its class above it, or none
+//   S a window of its class whose title stays on an old song, below it;
+//     again: raised above it
 //
 //   standin_player.exe [--advance SECONDS] [--pause-at SECONDS] [--skip-at SECONDS]
 //
@@ -43,7 +45,8 @@ constexpr int kLongStreamSong = -2;
 enum class Playback { kPlaying, kPaused, kStopped };
 
 HWND window = nullptr;
-HWND idle_twin = nullptr;  // an imitating player's hidden window, or none
+HWND idle_twin = nullptr;   // an imitating player's hidden window, or none
+HWND stale_twin = nullptr;  // one that stays on an old song, or none
 int position = 0;
 Playback playback = Playback::kPlaying;
 LPARAM shows = kNumbered;
@@ -126,8 +129,21 @@ void show_idle_twin(bool shown) {
   }
 }
 
+// Below the player at first; raised above it later.
+void show_stale_twin(LPARAM where) {
+  if (stale_twin == nullptr) {
+    stale_twin = CreateWindowExW(0, L"Winamp v1.x", kStaleTitle, WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                                 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  SetWindowPos(stale_twin, where == kStaleRaised ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void on_test_hook(WPARAM hook, LPARAM value) {
   switch (hook) {
+    case kStaleTwin:
+      show_stale_twin(value);
+      break;
     case kIdleTwin:
       show_idle_twin(value != 0);
       break;
@@ -192,13 +208,15 @@ void on_key(WPARAM key) {
       {'N', player::kNext, 0, 0},   {'B', player::kPrevious, 0, 0}, {'X', player::kPlay, 0, 0},
       {'C', player::kPause, 0, 0},  {'V', player::kStop, 0, 0},     {'I', 0, kShow, kIdle},
       {'R', 0, kShow, kStream},     {'O', 0, kShow, kNumberOff},    {'T', 0, kScroll, 1},
-      {'L', 0, kShow, kLongStream}, {'W', 0, kIdleTwin, 1}};
+      {'L', 0, kShow, kLongStream}, {'W', 0, kIdleTwin, 1},         {'S', 0, kStaleTwin, 0}};
   for (const auto& known : kKeys) {
     if (known.key != key) {
       continue;
     }
     if (known.command != 0) {
       on_command(known.command);
+    } else if (known.hook == kStaleTwin) {
+      on_test_hook(kStaleTwin, stale_twin == nullptr ? kStaleBelow : kStaleRaised);
     } else if (known.hook == kShow && known.value == kNumberOff && shows == kNumberOff) {
       on_test_hook(kShow, kNumbered);  // O again: the number back
     } else {
@@ -210,7 +228,7 @@ void on_key(WPARAM key) {
 
 LRESULT on_question(HWND asked, WPARAM argument, LPARAM number) {
   Sleep(slow_ms);
-  if (asked == idle_twin) {
+  if (asked == idle_twin || asked == stale_twin) {
     return 0;
   }
   if (number == player::kPlaylistLength) {

@@ -13,6 +13,16 @@ Delivery unanswered(Reply reply) {
   return reply == Reply::kTimedOut ? Delivery::kTimedOut : Delivery::kNotSent;
 }
 
+// The press and its release follow the text in the room's queue and go
+// ahead of the next post's text; they are not waited for, and none is lost
+// or handled twice.
+Delivery press_send(Desktop& desktop, WindowHandle chat, WindowHandle input) {
+  const WindowHandle send = desktop.find_child_window(chat, input, kChatSendButtonClass);
+  desktop.send_without_waiting(send, wm::kLButtonDown, 0, 0);
+  desktop.send_without_waiting(send, wm::kLButtonUp, 0, 0);
+  return Delivery::kSent;
+}
+
 }  // namespace
 
 Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool text_sent) {
@@ -26,32 +36,29 @@ Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget,
   if (transcript == kNoWindow || input == kNoWindow) {
     return Delivery::kNoRoom;
   }
+  // A text the room let go lands late, unless the room had not yet taken it
+  // from its queue when the wait ended: Wine then drops it. The box, asked
+  // after it, tells which: the text's words (in whatever HTML form the box
+  // gives them back), nothing (the text is set again), or the user's own
+  // words, which are neither replaced nor sent.
   if (text_sent) {
-    const Answer<Text> held = budget.read_text(desktop, input, kWholeInputBox);
-    if (held.reply != Reply::kAnswered) {
-      return unanswered(held.reply);
+    const Answer<Text> read = budget.read_text(desktop, input, kWholeInputBox);
+    if (read.reply != Reply::kAnswered) {
+      return unanswered(read.reply);
     }
-    // The box may give the text back in its own HTML form: the same words
-    // are the same text.
-    if (as_the_room_shows(held.value) != as_the_room_shows(message)) {
+    const Text held = as_the_room_shows(read.value);
+    if (held == as_the_room_shows(message)) {
+      return press_send(desktop, chat, input);
+    }
+    if (!held.empty()) {
       return Delivery::kTypedOver;
     }
-  } else {
-    const Answer<bool> taken = budget.set_text(desktop, input, message);
-    if (taken.reply != Reply::kAnswered) {
-      return unanswered(taken.reply);
-    }
-    if (!taken.value) {
-      return Delivery::kRefused;
-    }
   }
-  // The press and its release follow the text in the room's queue and go
-  // ahead of the next post's text; they are not waited for, and none is lost
-  // or handled twice.
-  const WindowHandle send = desktop.find_child_window(chat, input, kChatSendButtonClass);
-  desktop.send_without_waiting(send, wm::kLButtonDown, 0, 0);
-  desktop.send_without_waiting(send, wm::kLButtonUp, 0, 0);
-  return Delivery::kSent;
+  const Answer<bool> taken = budget.set_text(desktop, input, message);
+  if (taken.reply != Reply::kAnswered) {
+    return unanswered(taken.reply);
+  }
+  return taken.value ? press_send(desktop, chat, input) : Delivery::kRefused;
 }
 
 }  // namespace tunelet

@@ -26,7 +26,9 @@ enum class Delivery {
 // would only overwrite the box again once the room catches up; the box is
 // asked what it holds instead (the room answers after it has taken the
 // text), and send is pressed only when it still shows the text's words, in
-// whatever HTML form the box gives them back.
+// whatever HTML form the box gives them back. An empty box never got the
+// text (a message still queued when the wait ends may be dropped): it is set
+// again.
 Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool text_sent);
 
 }  // namespace tunelet

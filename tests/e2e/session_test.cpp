@@ -170,9 +170,10 @@ void clicks_are_answered_while_both_peers_are_slow(const Session& session) {
 
 // The input box refuses the text: the user's draft stays and is not sent;
 // taken again, the song is posted once. Then the box takes each text 1.2 s
-// late, later than Tunelet waits: the text lands all the same, and the box,
-// read back once the room answers, holds it in its HTML ("Tom &amp; Jerry
-// &lt;Live&gt;"): sent once.
+// late, later than Tunelet waits, and gives it back in the client's own
+// HTML form: the text lands all the same, and the box, read back once the
+// room answers, shows its words ("Tom &amp; Jerry &lt;Live&gt;" wrapped in
+// the client's tags): sent once.
 void a_text_refused_or_taken_late_is_sent_once(const Session& session) {
   SetWindowTextW(session.input(), L"my draft");
   session.tell(session.chat_window, peers::kRefuse, 1);
@@ -183,30 +184,33 @@ void a_text_refused_or_taken_late_is_sent_once(const Session& session) {
   session.tell(session.chat_window, peers::kRefuse, 0);
   ASSERT_TRUE(session.wait_for_lines(4));
   session.tell(session.chat_window, peers::kSlowText, 1200);
+  session.tell(session.chat_window, peers::kOwnForm, 1);
   session.next_song();
   EXPECT_TRUE(session.wait_for_lines(5));
   session.tell(session.chat_window, peers::kSlowText, 0);
+  session.tell(session.chat_window, peers::kOwnForm, 0);
 }
 
-// Songs two seconds apart while the send button takes 2.5 s for each press
-// and release: a post's press is taken before the next post's text, so
-// each line is one song, whole and with its own figures.
+// The send button takes 2.5 s for each press and release. A song, and as
+// soon as the room is taking its press, the next: the next text reaches the
+// room while the press waits there. A post's press is taken before the next
+// post's text, so each line is one song, whole and with its own figures.
 void each_line_is_one_song_while_send_is_slow(const Session& session) {
   session.tell(session.chat_window, peers::kSlowSend, 2500);
-  for (int change = 0; change < 5; ++change) {
+  const std::size_t before = session.transcript().size();
+  for (std::size_t pair = 1; pair <= 2; ++pair) {
     session.next_song();
-    Sleep(2000);  // the user's pace
+    EXPECT_TRUE(wait_until(
+        [&] { return title_of(session.chat_window) == peers::kChatTitleAnsweringLate; }, 30000));
+    session.next_song();
+    ASSERT_TRUE(
+        wait_until([&] { return session.transcript().size() == before + 2 * pair; }, 30000));
   }
   session.tell(session.chat_window, peers::kSlowSend, 0);
   const std::wstring ours = L"TuneFan: np: ";
-  std::vector<std::wstring> lines;
-  ASSERT_TRUE(wait_until(
-      [&] {
-        return (lines = session.transcript()).size() > 5 &&
-               lines.back().rfind(ours + peers::kPlaylist[3].name + L"|", 0) == 0;
-      },
-      30000));
-  for (std::size_t line = 4; line < lines.size(); ++line) {
+  const std::vector<std::wstring> lines = session.transcript();
+  ASSERT_EQ(lines.size(), before + 4);
+  for (std::size_t line = before; line < lines.size(); ++line) {
     const std::size_t bar = lines[line].find(L'|');
     const int position = _wtoi(lines[line].c_str() + lines[line].find(L'|', bar + 1) + 1);
     EXPECT_EQ(lines[line].substr(0, bar), ours + peers::kPlaylist[position % peers::kEntries].name)

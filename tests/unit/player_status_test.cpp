@@ -112,7 +112,7 @@ struct Desk {
 // what its input box holds.
 TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
   const Text kPaused = u"1. A - Winamp [Paused]", kStopped = u"1. A - Winamp [Stopped]";
-  const std::optional<Text> kDraft = u"my draft", kAdded = u" A and more",
+  const std::optional<Text> kDraft = u"my draft", kAdded = u" A and more", kEmpty = u"<p> </p>",
                             kRoomsForm =
                                 u"<HTML><BODY><FONT>A\r\n&amp;&nbsp; co </FONT></BODY></HTML>";
   const struct {
@@ -152,10 +152,11 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       // a text let go lands late: set once, and pressed once the box answers that it holds it
       {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {6, kA}}), {" A"}, 1, 4},
       // given up when typed over, or when the user added words; sent when the box gives the
-      // same words back in its own HTML form
+      // same words back in its own HTML form; set again when it is empty (the text was dropped)
       {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::box, kDraft)}, {10, kA}}), {" A"}, 0, 4},
       {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::box, kAdded)}, {10, kA}}), {" A"}, 0, 4},
       {u"%s & co", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::box, kRoomsForm)}, {6, kA}}), {" A & co"}, 1, 4},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::box, kEmpty)}, {6, kA}}), {" A", " A"}, 1, 4},
       // too slow for ten seconds: the box asked every 0.9 s unanswered + 1 s rest + up to a
       // tick, 5 times (3 questions + 5); given up, and not posted after
       {u"%s", ticks({{40, kA.with(&Tick::chat_ms, 1500u)}, {2, kA}}), {" A"}, 0, 8},
