@@ -1,8 +1,7 @@
 #include "chat/room_text.h"
 
-#include <cstdlib>
+#include <cstdint>
 #include <optional>
-#include <string>
 
 #include "chat/chat_commands.h"
 
@@ -11,6 +10,14 @@ namespace {
 
 bool is_blank(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\u00A0';
+}
+
+// A digit's value, up to 15 for 'f'; 99 for what is no digit.
+std::uint32_t digit_value(char16_t c) {
+  return c >= u'0' && c <= u'9'   ? c - u'0'
+         : c >= u'a' && c <= u'f' ? c - u'a' + 10
+         : c >= u'A' && c <= u'F' ? c - u'A' + 10
+                                  : 99;
 }
 
 // The text an entity stands for, by its name ('amp', '#39', '#x27'); nothing
@@ -26,22 +33,27 @@ std::optional<Text> entity(const Text& name) {
       return Text(1, known.character);
     }
   }
-  const bool hex = name.size() > 2 && (name[1] == u'x' || name[1] == u'X');
-  const std::string digits(name.begin() + (hex ? 2 : 1), name.end());
-  if (name.size() < 2 || name[0] != u'#' ||
-      digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") !=
-          std::string::npos) {
+  if (name.size() < 2 || name[0] != u'#') {
     return std::nullopt;
   }
-  const unsigned long code = std::strtoul(digits.c_str(), nullptr, hex ? 16 : 10);
-  if (code == 0 || code > 0x10FFFF) {
+  const bool hex = name[1] == u'x' || name[1] == u'X';
+  const std::uint32_t base = hex ? 16 : 10;
+  std::uint32_t code = 0;
+  for (auto c = name.begin() + (hex ? 2 : 1); c != name.end(); ++c) {
+    const std::uint32_t digit = digit_value(*c);
+    if (digit >= base || (code = code * base + digit) > 0x10FFFF) {
+      return std::nullopt;
+    }
+  }
+  if (code == 0) {
     return std::nullopt;
   }
   if (code < 0x10000) {
     return Text(1, static_cast<char16_t>(code));
   }
-  return Text{static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)),
-              static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF))};
+  code -= 0x10000;
+  return Text{static_cast<char16_t>(0xD800 + (code >> 10)),
+              static_cast<char16_t>(0xDC00 + (code & 0x3FF))};
 }
 
 }  // namespace

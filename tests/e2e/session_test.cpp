@@ -140,7 +140,8 @@ void the_first_song_in_regional_figures(const Session& session, const std::wstri
   ASSERT_TRUE(session.wait_for_lines(2));
   std::printf(
       "figure: a song change reached the chat room after %lu ms (the title box takes a song once "
-      "two title polls a second apart name it; the next posting tick, 350 ms at most, posts it)\n",
+      "two title polls at least 0.9 s apart name it; the next posting tick, 350 ms at most, posts "
+      "it)\n",
       GetTickCount() - changed);
 }
 

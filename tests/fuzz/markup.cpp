@@ -1,10 +1,12 @@
 // Mark-up. A template and seven values, split from the input at U+0001: the
-// values add no mark-up, come out whole and are not scanned again. The input
-// as a chat line stripped of its mark-up: no '<' is left, and nothing grows.
+// values add no mark-up, come out whole and are not scanned again, and the
+// room shows a value without blanks as it is. The input as a chat line
+// stripped of its mark-up: no '<' is left, and nothing grows.
 #include <algorithm>
 #include <vector>
 
 #include "chat/chat_commands.h"
+#include "chat/room_text.h"
 #include "fuzz_input.h"
 #include "status/status_template.h"
 
@@ -32,5 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 message.size() == all.size() + 4 * n(all, u'&') +
                                       3 * (n(all, u'<') + n(all, u'>')) + 5 * n(all, u'"') +
                                       4 * n(all, u'\''));
+  const Text& song = parts[1];
+  const bool blanks = song.find_first_of(u" \t\r\n\u00A0") != Text::npos;
+  fuzz::require(blanks || as_the_room_shows(expand_template(u"%s", {{u's', song}})) == song);
   return 0;
 }

@@ -22,8 +22,9 @@ int exits = 0;
 
 // The dormant chat commands. Lines from the chat room, each echoed in a box
 // first: the master operator's commands, stripped of their mark-up, drive
-// the player that plays (not the idle window of its class above it), and
-// "/exit" also ends the program; nobody else's do, nor what is no command.
+// the player, paused since the title poll looked, not the window of its
+// class below it that stays on an old song; "/exit" also ends the program;
+// nobody else's do, nor what is no command.
 TEST(InterpretChatLine, ObeysTheMasterOperatorsCommandsStrippedOfMarkUp) {
   const struct {
     Text sender, message;
@@ -40,16 +41,17 @@ TEST(InterpretChatLine, ObeysTheMasterOperatorsCommandsStrippedOfMarkUp) {
   };
   for (const auto& row : rows) {
     fake::FakePlatform fake;
-    add_player(fake, {u"Winamp v1.x"});
-    add_player(fake, {u"1. A - Winamp"});
+    add_player(fake, {u"1. A - Winamp", u"1. A - Winamp [Paused]"});
+    add_player(fake, {u"0. Old - Winamp"});
     ProgramState state;
+    find_player(fake, state.player_windows);
     state.master_operator = u"Boss";
     exits = 0;
     interpret_chat_line(fake.platform, state, row.sender, row.message, [] { ++exits; });
     std::vector<std::string> expected = {"box 0 - " +
                                          fake::narrow(row.sender + u":" + row.message)};
     if (row.command != 0) {
-      expected.push_back("post 2 273 " + std::to_string(row.command) + " 0");
+      expected.push_back("post 1 273 " + std::to_string(row.command) + " 0");
     }
     EXPECT_EQ(fake.logged({"box", "post"}), expected);
     EXPECT_EQ(exits, row.exits);
