@@ -24,6 +24,16 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j"$(nproc)"
 cpack --preset win32 >/dev/null
 echo "figure: tunelet.exe is $(stat -c %s build/win32/tunelet.exe) bytes"
+# It still starts on Windows XP: it imports from the system's own DLLs only, and
+# none of the functions of later Windows that it looks up as it runs.
+imports=$(i686-w64-mingw32-objdump -p build/win32/tunelet.exe | awk '/DLL Name:/ { print $3 } /^\t[0-9a-f]+\t +[0-9]+ / { print $NF }')
+if grep -viqxE 'advapi32|comctl32|gdi32|kernel32|msvcrt|ole32|oleaut32|shell32|user32' \
+    <<<"$(grep -i '\.dll$' <<<"$imports" | sed 's/\.dll$//I')" ||
+  grep -qE 'Dpi|TickCount64' <<<"$imports"; then
+  echo "tunelet.exe imports more than Windows XP has:" $imports >&2
+  exit 1
+fi
+echo "tunelet.exe imports only what Windows XP has: $(grep -ci '\.dll$' <<<"$imports") system DLLs"
 unzip -l build/tunelet-*-win32.zip | tail -n +4 | head -n -2
 (cd build && sha256sum -c tunelet-*-win32.zip.sha256)
 

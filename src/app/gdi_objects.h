@@ -16,6 +16,7 @@ class GdiObject {
   explicit GdiObject(Handle handle) : handle_(handle) {}
   GdiObject(const GdiObject&) = delete;
   GdiObject& operator=(const GdiObject&) = delete;
+  GdiObject(GdiObject&& other) noexcept { std::swap(handle_, other.handle_); }
   GdiObject& operator=(GdiObject&& other) noexcept {
     std::swap(handle_, other.handle_);
     return *this;

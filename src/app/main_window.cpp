@@ -5,6 +5,7 @@
 #include "app/form_design.h"
 #include "app/form_layout.h"
 #include "app/resource_ids.h"
+#include "app/screen_scale.h"
 #include "app/single_instance.h"
 #include "chat/chat_commands.h"
 #include "platform/win32/text_conversion.h"
@@ -67,6 +68,34 @@ void show_title_box() {
   }
 }
 
+// The window's icons at the sizes a scale asks for; the small one is also
+// the notification icon's.
+void set_window_icons(int dpi) {
+  const struct {
+    WPARAM kind;
+    int width, height;
+  } kIcons[] = {{ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}};
+  for (const auto& wanted : kIcons) {
+    HANDLE icon =
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TUNELET), IMAGE_ICON,
+                   system_metric(wanted.width, dpi), system_metric(wanted.height, dpi), 0);
+    HICON previous = reinterpret_cast<HICON>(
+        SendMessageW(form1.hwnd, WM_SETICON, wanted.kind, reinterpret_cast<LPARAM>(icon)));
+    if (previous != nullptr) {
+      DestroyIcon(previous);
+    }
+  }
+}
+
+// The window's size for the designed client area at a scale.
+void fit_window(int dpi) {
+  const SIZE size =
+      form_window_size(static_cast<DWORD>(GetWindowLongW(form1.hwnd, GWL_STYLE)),
+                       static_cast<DWORD>(GetWindowLongW(form1.hwnd, GWL_EXSTYLE)), dpi);
+  SetWindowPos(form1.hwnd, nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Label5_Click() {
   platform().runtime.popup_menu(PopupMenu::kOpts);
 }
@@ -81,7 +110,10 @@ void Label5_Click() {
 
 void on_create(HWND window) {
   form1.hwnd = window;
-  create_form_controls(form1.hwnd);
+  const int dpi = window_dpi(window);
+  create_form_controls(form1.hwnd, dpi);
+  set_window_icons(dpi);
+  fit_window(dpi);
   create_menus();
   form1.system->runtime.set_owner(form1.hwnd, form1.opts, form1.miniopts,
                                   {IDD_INPUT_BOX, IDC_INPUT_PROMPT, IDC_INPUT_TEXT});
@@ -181,6 +213,29 @@ void on_another_start() {
   SetForegroundWindow(form1.hwnd);
 }
 
+// Moved to a monitor of another scale: laid out anew at that scale, in the
+// rectangle Windows suggests.
+void on_dpi_changed(int dpi, const RECT& suggested) {
+  lay_out_form(form1.hwnd, dpi);
+  set_window_icons(dpi);
+  SetWindowPos(form1.hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// "Opts" from the keyboard (the menu key or Shift+F10 on a switch) opens at
+// its label; a right click on the window's background or a switch opens it
+// at the pointer. The template box keeps its own edit menu.
+bool on_context_menu(HWND target, LPARAM at) {
+  if (target != form1.hwnd && target != control(kCheck1) && target != control(kCheck2)) {
+    return false;
+  }
+  const bool from_keyboard = at == -1;
+  form1.system->runtime.popup_menu_at(
+      PopupMenu::kOpts,
+      from_keyboard ? below_opts_label(form1.hwnd) : POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)});
+  return true;
+}
+
 void on_left_button_up(POINT at) {
   if (is_on_opts_label(at)) {
     Label5_Click();
@@ -212,6 +267,7 @@ bool may_open_menu_or_box(UINT message) {
     case WM_SYSCOMMAND:
     case WM_LBUTTONUP:
     case WM_CLOSE:
+    case WM_CONTEXTMENU:
     case kTrayIconMessage:
       return true;
     default:
@@ -256,6 +312,13 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_SIZE:
       Form_Resize(platform(), *form1.state);
       return 0;
+    case kDpiChanged:
+      on_dpi_changed(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
+    case WM_CONTEXTMENU:
+      return on_context_menu(reinterpret_cast<HWND>(wparam), lparam)
+                 ? 0
+                 : DefWindowProcW(window, message, wparam, lparam);
     case WM_ACTIVATE:
       on_activate(LOWORD(wparam) != WA_INACTIVE);
       return 0;
@@ -294,22 +357,16 @@ HWND create_main_window(HINSTANCE instance, win32::Win32Platform& system, Progra
   form_class.cbSize = sizeof form_class;
   form_class.lpfnWndProc = form_procedure;
   form_class.hInstance = instance;
-  form_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TUNELET));
-  form_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TUNELET),
-                                                     IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                     GetSystemMetrics(SM_CYSMICON), 0));
   form_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   form_class.lpszClassName = kFormClass;
   if (RegisterClassExW(&form_class) == 0) {
     return nullptr;
   }
 
-  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  const DWORD extended_style = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
-  const SIZE size = form_window_size(style, extended_style);
-  HWND window =
-      CreateWindowExW(extended_style, kFormClass, kFormCaption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                      size.cx, size.cy, nullptr, nullptr, instance, nullptr);
+  // Sized at its scale once it exists, on its monitor.
+  HWND window = CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, kFormClass, kFormCaption,
+                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) {
     return nullptr;
   }

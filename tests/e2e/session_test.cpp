@@ -67,6 +67,70 @@ void opts_opens_help_and_about(const Session& session) {
   }
 }
 
+// Shift+F10 on a switch opens "Opts" at its label; a click away closes it,
+// and leaves the switches, the template and the boxes as they were.
+void opts_opens_from_the_keyboard(const Session& session) {
+  const int check1 = session.checked(kCheck1), check2 = session.checked(kCheck2);
+  SetForegroundWindow(session.form);
+  HWND menu = nullptr;
+  ASSERT_TRUE(hold_keys({VK_SHIFT, VK_F10}, [&] { return (menu = find(L"#32768", nullptr, 1)); }));
+  RECT label{}, opened{};
+  GetClientRect(session.form, &label);  // "Opts" sits at the bottom left
+  MapWindowPoints(session.form, nullptr, reinterpret_cast<POINT*>(&label), 2);
+  GetWindowRect(menu, &opened);
+  EXPECT_LT(std::abs(opened.left - label.left), 20);
+  EXPECT_LT(std::abs(opened.top - label.bottom), 20);
+  click(session.chat_window);
+  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(menu); }));
+  EXPECT_EQ(find(L"#32770", nullptr, 1000), nullptr);
+  EXPECT_EQ(session.checked(kCheck1), check1);
+  EXPECT_EQ(session.checked(kCheck2), check2);
+  EXPECT_EQ(text_of(session.control(kText4)), L"%TEMP% %s");
+}
+
+// At 150% (LogPixels 144, read as a program starts): the client area half as
+// large again, each control at its place at that scale, and the picture
+// reaching the right and bottom edges, not the bare fill.
+void laid_out_at_one_and_a_half(Session& session) {
+  const auto set_scale = [](DWORD dpi) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                    sizeof dpi);
+  };
+  RECT normal{}, scaled{};
+  GetClientRect(session.form, &normal);
+  set_scale(144);
+  session.start_tunelet();
+  set_scale(96);
+  GetClientRect(session.form, &scaled);
+  EXPECT_LT(std::abs(2 * scaled.right - 3 * normal.right), 3);
+  EXPECT_LT(std::abs(2 * scaled.bottom - 3 * normal.bottom), 3);
+  for (const ControlDesign& design : kDesign) {
+    RECT place{};
+    GetWindowRect(session.control(design.id), &place);
+    MapWindowPoints(nullptr, session.form, reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_TRUE(design.kind == ControlKind::kLabel ||
+                (std::abs(place.left - design.bounds.left / 10) <= 1 &&
+                 std::abs(place.bottom - (design.bounds.top + design.bounds.height) / 10) <= 1))
+        << design.id;
+  }
+  // In front, every pixel along each edge unlike the bare fill: the picture's.
+  SetForegroundWindow(session.form);
+  const auto picture_on_edges = [&] {
+    HDC dc = GetDC(session.form);
+    int unlike = 255;
+    for (int at = 0; at < std::min(scaled.right, scaled.bottom); ++at) {
+      for (const POINT edge : {POINT{scaled.right - 2, at}, POINT{at, scaled.bottom - 2}}) {
+        const COLORREF pixel = GetPixel(dc, edge.x, edge.y);
+        unlike = std::min(unlike, std::abs(GetRValue(pixel) - 1) + GetGValue(pixel) +
+                                      std::abs(GetBValue(pixel) - 66));
+      }
+    }
+    ReleaseDC(session.form, dc);
+    return unlike > 4;
+  };
+  EXPECT_TRUE(wait_until(picture_on_edges));
+}
+
 // Stored settings; the template edited and one switch turned off; the window
 // closed, or the user logging off: what is stored, and what the next start
 // shows.
@@ -107,6 +171,8 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   shows_the_stored_settings_on_the_picture(session);
   tab_moves_the_focus_and_it_stays(session);
   opts_opens_help_and_about(session);
+  opts_opens_from_the_keyboard(session);
+  laid_out_at_one_and_a_half(session);
   settings_are_kept_between_runs(session);
 }
 

@@ -78,18 +78,23 @@ WindowHandle Win32FormRuntime::window_handle() {
   return static_cast<WindowHandle>(reinterpret_cast<UINT_PTR>(owner_));
 }
 
+// The small icon, as the window shows it at its scale.
 std::uint32_t Win32FormRuntime::window_icon() {
-  return static_cast<std::uint32_t>(GetClassLongPtrW(owner_, GCLP_HICONSM));
+  return static_cast<std::uint32_t>(SendMessageW(owner_, WM_GETICON, ICON_SMALL, 0));
+}
+
+void Win32FormRuntime::popup_menu(PopupMenu menu) {
+  POINT pointer;
+  GetCursorPos(&pointer);
+  popup_menu_at(menu, pointer);
 }
 
 // The window comes to the foreground first, so that the menu closes when the
 // user clicks elsewhere or presses Escape.
-void Win32FormRuntime::popup_menu(PopupMenu menu) {
-  POINT pointer;
-  GetCursorPos(&pointer);
+void Win32FormRuntime::popup_menu_at(PopupMenu menu, POINT at) {
   SetForegroundWindow(owner_);
   TrackPopupMenu(menu == PopupMenu::kOpts ? opts_ : miniopts_, TPM_LEFTALIGN | TPM_RIGHTBUTTON,
-                 pointer.x, pointer.y, 0, owner_, nullptr);
+                 at.x, at.y, 0, owner_, nullptr);
   PostMessageW(owner_, WM_NULL, 0, 0);
 }
 

@@ -42,6 +42,8 @@ class Win32FormRuntime : public FormRuntime {
   WindowHandle window_handle() override;
   std::uint32_t window_icon() override;
   void popup_menu(PopupMenu menu) override;
+  // Opens the menu at a point of the screen.
+  void popup_menu_at(PopupMenu menu, POINT at);
   Text time_separator() override;
 
   // Stops the main window's timers: no tick runs after this.
