@@ -67,21 +67,31 @@ void opts_opens_help_and_about(const Session& session) {
   }
 }
 
-// Shift+F10 on a switch opens "Opts" at its label; a click away closes it,
-// and leaves the switches, the template and the boxes as they were.
-void opts_opens_from_the_keyboard(const Session& session) {
+// Shift+F10 on a switch opens "Opts" at its label, at the bottom left, and a
+// right click on the background at the pointer; a click away closes it and
+// leaves the switches, the template and the boxes as they were.
+void opts_opens_from_the_keyboard_or_a_right_click(const Session& session) {
   const int check1 = session.checked(kCheck1), check2 = session.checked(kCheck2);
-  SetForegroundWindow(session.form);
-  HWND menu = nullptr;
-  ASSERT_TRUE(hold_keys({VK_SHIFT, VK_F10}, [&] { return (menu = find(L"#32768", nullptr, 1)); }));
-  RECT label{}, opened{};
-  GetClientRect(session.form, &label);  // "Opts" sits at the bottom left
-  MapWindowPoints(session.form, nullptr, reinterpret_cast<POINT*>(&label), 2);
-  GetWindowRect(menu, &opened);
-  EXPECT_LT(std::abs(opened.left - label.left), 20);
-  EXPECT_LT(std::abs(opened.top - label.bottom), 20);
-  click(session.chat_window);
-  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(menu); }));
+  RECT client{};
+  GetClientRect(session.form, &client);
+  const struct {
+    bool keyboard;
+    POINT at;
+  } ways[] = {{true, {0, client.bottom}}, {false, {200, 20}}};
+  for (const auto& way : ways) {
+    SetForegroundWindow(session.form);
+    HWND menu = nullptr;
+    const auto opened = [&] { return (menu = find(L"#32768", nullptr, 1)) != nullptr; };
+    way.keyboard ? void(hold_keys({VK_SHIFT, VK_F10}, opened)) : click(session.form, true, way.at);
+    ASSERT_TRUE(wait_until(opened));
+    POINT at = way.at;
+    ClientToScreen(session.form, &at);
+    RECT place{};
+    GetWindowRect(menu, &place);
+    EXPECT_LT(std::abs(place.left - at.x) + std::abs(place.top - at.y), 30) << way.keyboard;
+    click(session.chat_window);
+    EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(menu); }));
+  }
   EXPECT_EQ(find(L"#32770", nullptr, 1000), nullptr);
   EXPECT_EQ(session.checked(kCheck1), check1);
   EXPECT_EQ(session.checked(kCheck2), check2);
@@ -171,7 +181,7 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   shows_the_stored_settings_on_the_picture(session);
   tab_moves_the_focus_and_it_stays(session);
   opts_opens_help_and_about(session);
-  opts_opens_from_the_keyboard(session);
+  opts_opens_from_the_keyboard_or_a_right_click(session);
   laid_out_at_one_and_a_half(session);
   settings_are_kept_between_runs(session);
 }
