@@ -26,11 +26,8 @@ Delivery press_send(Desktop& desktop, WindowHandle chat, WindowHandle input) {
 }  // namespace
 
 Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool text_sent) {
+  // Without a room, the lookups of its boxes find none.
   const WindowHandle chat = desktop.find_window(kChatWindowClass, kNoWindow);
-  // Without a room, the child lookups would search other programs' windows.
-  if (chat == kNoWindow) {
-    return Delivery::kNoRoom;
-  }
   const WindowHandle transcript = desktop.find_child_window(chat, kNoWindow, kChatTextBoxClass);
   const WindowHandle input = desktop.find_child_window(chat, transcript, kChatTextBoxClass);
   if (transcript == kNoWindow || input == kNoWindow) {

@@ -54,7 +54,7 @@ class Desktop {
   virtual WindowHandle find_window(const Text& class_name, WindowHandle after) = 0;
 
   // The next child of `parent` with this class after the child `after`
-  // (0: from the first child), or 0. The logic never asks with parent 0.
+  // (0: from the first child), or 0; 0 for parent 0.
   virtual WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                          const Text& class_name) = 0;
 

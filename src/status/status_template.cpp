@@ -80,30 +80,37 @@ Text expand_template(const Text& status_template, const TemplateValues& values) 
 }
 
 Text message_for_room(const Text& status_template, TemplateValues values) {
-  Text message = expand_template(status_template, values);
+  const Text message = expand_template(status_template, values);
   const auto song = std::find_if(values.begin(), values.end(),
                                  [](const TemplateValue& value) { return value.letter == u's'; });
-  if (message.size() <= kLongestChatMessage || status_template.size() > kLongestChatMessage ||
-      song == values.end()) {
+  if (message.size() <= kLongestChatMessage || song == values.end()) {
     return message;
   }
   // The most of the song's characters that fit, with "..." after them; a
-  // character made of two UTF-16 units is kept or cut whole.
+  // character made of two UTF-16 units is kept or cut whole. Where not even
+  // "..." fits, the song is left out; where the template's own text does
+  // not fit, the message goes as typed.
   const Text whole = song->value;
-  const auto cut_to = [&](std::size_t kept) {
-    song->value = whole.substr(0, kept) + u"...";
+  const auto cut_to = [&](std::size_t kept, const char16_t* ending) {
+    song->value = whole.substr(0, kept) + ending;
     return expand_template(status_template, values);
   };
+  if (cut_to(0, u"").size() > kLongestChatMessage) {
+    return message;
+  }
+  if (cut_to(0, u"...").size() > kLongestChatMessage) {
+    return cut_to(0, u"");
+  }
   std::size_t fits = 0;
   std::size_t too_long = whole.size();
   while (too_long - fits > 1) {
     const std::size_t middle = fits + (too_long - fits) / 2;
-    (cut_to(middle).size() <= kLongestChatMessage ? fits : too_long) = middle;
+    (cut_to(middle, u"...").size() <= kLongestChatMessage ? fits : too_long) = middle;
   }
   if (fits > 0 && is_high_surrogate(whole[fits - 1])) {
     --fits;
   }
-  return cut_to(fits);
+  return cut_to(fits, u"...");
 }
 
 }  // namespace tunelet

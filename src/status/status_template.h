@@ -33,9 +33,10 @@ TemplateValues template_values(Platform& platform, const Text& song, const Playe
 Text expand_template(const Text& status_template, const TemplateValues& values);
 
 // The message as the chat room takes it: a song that would make it longer
-// than kLongestChatMessage is shortened to fit, and ends in "..."; the
-// template's own text is never cut, nor an entity split, and a template that
-// is itself longer is posted as typed.
+// than kLongestChatMessage is shortened to fit, and ends in "..." (or is left
+// out where not even that fits); the template's own text is never cut, nor
+// an entity split, and a template whose own text is longer is posted as
+// typed.
 Text message_for_room(const Text& status_template, TemplateValues values);
 
 }  // namespace tunelet

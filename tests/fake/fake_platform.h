@@ -81,10 +81,13 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   }
 
   WindowHandle find_window(const Text& name, WindowHandle after) override {
-    return find_child_window(0, after, name);
+    return next_window(0, after, name);
   }
   WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                  const Text& name) override {
+    return parent != kNoWindow ? next_window(parent, after, name) : kNoWindow;
+  }
+  WindowHandle next_window(WindowHandle parent, WindowHandle after, const Text& name) {
     for (auto it = open_windows.upper_bound(after); it != open_windows.end(); ++it) {
       if (it->second.parent == parent &&
           to_lower_ascii(it->second.class_name) == to_lower_ascii(name)) {

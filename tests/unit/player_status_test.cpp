@@ -14,6 +14,7 @@ namespace {
 // song that it names.
 TEST(TitleReading, NamesTheSongPlayingOrNone) {
   const std::nullopt_t kNone = std::nullopt;
+  const Text kLongest = u"1. " + Text(2033, u'x') + u" - Winamp";  // turned, 4095 characters
   const struct {
     Text title;
     std::optional<Text> song;
@@ -26,12 +27,12 @@ TEST(TitleReading, NamesTheSongPlayingOrNone) {
       {u"5. A - winamp - WACUP", u" A - winamp"},  // the continuation's ending; case kept
       {u"2. [Live] Artist - Song - Winamp", u" [Live] Artist - Song"},
       {u"3. A *** B - Winamp", u" A *** B"}, {u" *** 1. A - Winamp", u"  *** 1. A"},  // no turn
-      // a stream's address and its status words
+      // a stream's address and its status words (the stand-in player shows the others)
       {u"3. http://radio.example:8000/ - Winamp", kNone}, {u"3. [Stream terminated] - Winamp", kNone},
-      {u"3. [Connecting] http://radio.example:8000/ - Winamp", kNone}, {u"3. [Buffer: 12%] S - Winamp", kNone},
-      {u"3. [Reading ID3] S - Winamp", kNone}, {u"3. [Stream temporarily interrupted] A - Song (S) - Winamp", kNone},
+      {u"3. [Buffer: 12%] S - Winamp", kNone}, {u"3. Connecting People - Winamp", u" Connecting People"},
       {u"3. [Error syncing to stream] S - Winamp", kNone}, {u"3. [No valid Multiconnect URL] S - Winamp", kNone},
       {u"3. [Redirect limit exceeded] S - Winamp", kNone},
+      {kLongest + u" *** " + kLongest, u" " + Text(2033, u'x')},  // the longest step of a turn
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -46,7 +47,7 @@ struct Tick {
   std::deque<Text> titles, above{u"Winamp v1.x"}, below{u"Winamp v1.x"};
   std::uint32_t player_ms = 0,
                 chat_ms = 0;  // how long each peer takes to answer; fake::kHung: never
-  bool chat_refuses = false, chat_open = true, input_box = true;
+  bool chat_refuses = false, chat_open = true;
   std::optional<Text> box{};  // what the chat room's input box holds from now on
   bool nested = false;        // during the wait, another program's message runs a posting tick
   bool late_poll = false;     // a late timer delivers a title poll on this tick too
@@ -146,6 +147,8 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       // asking only for those; after 3 s it goes without them
       {u"%z/%f [%l]", ticks({{12, kA.with(&Tick::player_ms, 350u)}}), {"4/17 [03.45]"}, 1, 4},
       {u"%z/%f [%l]", ticks({{12, kA}}), {"4/0 [03.45]"}, 1, 4, true},
+      // composed after 3 s of waiting for the figures, the text given up 10 s after that
+      {u"%z/%f [%l]", ticks({{19, kA.with(&Tick::chat_ms, 1500u)}, {10, kA}}), {"4/0 [03.45]"}, 1, 8, true},
       {u"%z/%f [%l]", ticks({{14, kA.with(&Tick::player_ms, fake::kHung)}}), {"0/0 []"}, 1, 0},  // not waited for at all
       {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 700u)}}), {" A"}, 1, 3},  // slow, but answering in time
       {u"%s", ticks({{4, kA.with(&Tick::chat_refuses, true)}, {2, kA}}), {" A", " A"}, 1, 3},  // the draft stays; tried again
@@ -166,7 +169,6 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       {u"%s", ticks({{4, kA}, {10, kB.with(&Tick::check1, kUnchecked)}}), {" A"}, 1, 3},
       {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {6, kA.with(&Tick::check1, kUnchecked)}, {6, kA}}), {" A"}, 1, 4},
       {u"%s", ticks({{4, kA.with(&Tick::chat_open, false)}, {4, kA}}), {}, 0, 3},  // no chat room: nothing held for later
-      {u"%s", ticks({{4, kA.with(&Tick::input_box, false)}, {4, kA}}), {}, 0, 3},  // nor without an input box
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -188,7 +190,6 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       fake.open_windows[desk.chat].class_name = tick.chat_open ? u"AIM_ChatWnd" : u"Closed";
       input.answers_after_ms = tick.chat_ms;
       input.refuses_text = tick.chat_refuses;
-      input.class_name = tick.input_box ? u"WndAte32Class" : u"Gone";
       input.titles = tick.box ? std::deque<Text>{*tick.box} : input.titles;
       fake.during_wait = !tick.nested ? std::function<void()>() : [&] {
         fake.during_wait = nullptr;
@@ -222,7 +223,9 @@ TEST(StatusTemplate, ALongSongIsCutToWhatTheRoomTakes) {
       {own + u"%s", x20 + u"xxxx", own + x20 + u"xxxx"},  // 1024: as it is
       {own + u"%s", x20 + u"xxxxx", own + x20 + u"x..."},
       {own + u"%s", x20 + u"&yyyy", own + x20 + u"..."},  // "&amp;" whole or not at all
-      {own + u"%s", x20 + u"\U0001F3B5yyyy", own + x20 + u"..."},  // one character, two units
+      // one character, two units, at either end of the range
+      {own + u"%s", x20 + u"\U00010000yyyy", own + x20 + u"..."}, {own + u"%s", x20 + u"\U0010FFFFyyyy", own + x20 + u"..."},
+      {Text(1022, u'r') + u"%s", u"xyz", Text(1022, u'r')},  // no room for "...": the song left out
       {Text(900, u'r') + u"%s|%s", Text(100, u'x'), Text(900, u'r') + Text(58, u'x') + u"...|" + Text(58, u'x') + u"..."},
       {Text(1100, u'r') + u"%s", u"x", Text(1100, u'r') + u"x"},  // the user's own long template
       // clang-format on
@@ -233,11 +236,21 @@ TEST(StatusTemplate, ALongSongIsCutToWhatTheRoomTakes) {
   }
 }
 
-// The styles' words, for the count of their own description.
-TEST(FormatDuration, FourStyles) {
-  EXPECT_EQ(format_duration(93784567, 0), u"1d, 2h, 3m, 4 seconds, 567 milliseconds");
-  EXPECT_EQ(format_duration(93784567, 1), u"1d, 2h, 3m, 4s");
-  EXPECT_EQ(format_duration(93784567, 3), u"1d, 2h, 3m");
+// The uptime as "%u" shows it, across a signed 32-bit count's range: days
+// and hours are taken away only when positive.
+TEST(FormatDuration, Uptime) {
+  const struct {
+    std::int64_t milliseconds;
+    Text shown;
+  } rows[] = {{0, u"0d, 0h, 0m"},
+              {3599999, u"0d, 0h, 59m"},
+              {86400000, u"1d, 0h, 0m"},
+              {2147483647, u"24d, 20h, 31m"},
+              {-90061001, u"-1d, -25h, -1501m"},
+              {-2147483648LL, u"-24d, -596h, -35791m"}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(format_duration(row.milliseconds, 3), row.shown) << row.milliseconds;
+  }
 }
 
 // The system's count as the test gives it: the 64-bit one where there is
