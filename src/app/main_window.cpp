@@ -11,6 +11,7 @@
 #include "platform/win32/text_conversion.h"
 #include "player/title_reader.h"
 #include "shell/info_boxes.h"
+#include "shell/program_exit.h"
 #include "shell/tray.h"
 #include "state/settings.h"
 #include "status/posting_cycle.h"
@@ -339,13 +340,7 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
 }  // namespace
 
 void Hitit() {
-  win32::Win32Platform& system = *form1.system;
-  ProgramState& state = *form1.state;
-  system.runtime.stop_timers();  // no tick runs in the box below, nor after the saves
-  leave_tray(system.platform, state);
-  if (!save_settings(system.platform, state) && !state.session_ending) {
-    system.runtime.message_box(u"The settings could not be saved.", kPlainBox, std::nullopt);
-  }
+  leave_program(platform(), *form1.state, [] { form1.system->runtime.stop_timers(); });
   ExitProcess(0);
 }
 

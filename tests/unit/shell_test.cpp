@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "shell/program_exit.h"
 #include "shell/tray.h"
 #include "state/settings.h"
 
@@ -116,6 +117,33 @@ TEST(Tray, StatesAndMoves) {
       event(fake, state);
     }
     EXPECT_EQ(fake.log, row.requests);
+  }
+}
+
+fake::FakePlatform* leaving = nullptr;
+
+// The exit from the tray with a setting that cannot be written: the timers
+// stop before anything else, and the box that tells it comes last, unless
+// the user is logging off.
+TEST(Exit, TimersFirstNoBoxAtLogoff) {
+  for (const bool session_ending : {false, true}) {
+    fake::FakePlatform fake;
+    ProgramState state;
+    fake.on_resize = [&] { Form_Resize(fake.platform, state); };
+    kMinimise(fake, state);
+    fake.log.clear();
+    fake.failing_setting = "String";
+    state.controls.Check2 = kChecked;
+    state.session_ending = session_ending;
+    leaving = &fake;
+    leave_program(fake.platform, state, [] { leaving->note("timers"); });
+    std::vector<std::string> kinds;
+    for (const std::string& entry : fake.log) {
+      kinds.push_back(entry.substr(0, entry.find(' ')));
+    }
+    std::vector<std::string> expected = {"timers", "icon", "save", "save", "save"};
+    session_ending ? void() : expected.push_back("box");
+    EXPECT_EQ(kinds, expected);
   }
 }
 
