@@ -268,6 +268,23 @@ void a_text_refused_or_taken_late_is_sent_once(const Session& session) {
   session.tell(session.chat_window, peers::kOwnForm, 0);
 }
 
+// A button-up on "Opts" that another program sends while a post waits for
+// a slow chat room: the menu opens once the post is done, and the room gets
+// the song while it is open. The room holds each song once.
+void a_menu_asked_for_during_a_post_waits_for_it(const Session& session) {
+  session.tell(session.chat_window, peers::kSlow, 600);
+  session.next_song();
+  ASSERT_TRUE(
+      wait_until([&] { return title_of(session.chat_window) == peers::kChatTitleAnsweringLate; }));
+  SendNotifyMessageW(session.form, WM_LBUTTONUP, 0, MAKELPARAM(20, 120));
+  HWND menu = find(L"#32768");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(session.wait_for_lines(6));
+  EXPECT_TRUE(hold_keys({VK_ESCAPE}, [&] { return !IsWindowVisible(menu); }));
+  session.tell(session.chat_window, peers::kSlow, 0);
+  EXPECT_EQ(session.transcript().size(), 6u);
+}
+
 // The send button takes 2.5 s for each press and release. A song, and as
 // soon as the room is taking its press, the next: the next text reaches the
 // room while the press waits there. A post's press is taken before the next
@@ -309,5 +326,6 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   the_first_song_in_regional_figures(session, started);
   clicks_are_answered_while_both_peers_are_slow(session);
   a_text_refused_or_taken_late_is_sent_once(session);
+  a_menu_asked_for_during_a_post_waits_for_it(session);
   each_line_is_one_song_while_send_is_slow(session);
 }

@@ -85,8 +85,9 @@ void a_second_start_brings_it_back(const TrayWindow& tray) {
 }
 
 // A right press on the icon while a post waits for a slow chat room: the
-// menu opens once the post is done, and what the user types into the room
-// meanwhile is not sent. Each song once: one Tunelet.
+// menu opens once the post is done (the room gets the song while it is
+// open), and what the user types into the room meanwhile is not sent. Each
+// song once: one Tunelet.
 void a_tray_menu_waits_for_the_post(const TrayWindow& tray) {
   const Session& session = tray.session;
   ASSERT_TRUE(tray.minimise());
@@ -97,6 +98,7 @@ void a_tray_menu_waits_for_the_post(const TrayWindow& tray) {
   }));
   click(tray_icon(), true);
   ASSERT_NE(find(L"#32768"), nullptr);
+  EXPECT_TRUE(session.wait_for_lines(3));
   SetWindowTextW(session.input(), L"my private draft");
   EXPECT_TRUE(
       hold_keys({VK_ESCAPE}, [] { return !IsWindowVisible(FindWindowW(L"#32768", nullptr)); }));
