@@ -39,10 +39,8 @@ enum MenuId : int {
 };
 
 // Timer identifiers and periods.
-constexpr UINT_PTR kTimer1 = 1;  // posting cycle
-constexpr UINT kTimer1Ms = 350;
-constexpr UINT_PTR kTimer2 = 2;  // title poll
-constexpr UINT kTimer2Ms = 1000;
+constexpr UINT_PTR kTimer1 = 1;     // posting cycle
+constexpr UINT_PTR kTimer2 = 2;     // title poll
 constexpr UINT_PTR kTmrHotkey = 3;  // hotkey poll: a chord held for a tenth of a second is seen
 constexpr UINT kTmrHotkeyMs = 50;
 

@@ -128,8 +128,8 @@ void on_create(HWND window) {
   set_check_value(kCheck2, controls.Check2);
   set_check_value(kCheck4, controls.Check4);
 
-  form1.system->runtime.start_timer(kTimer1, kTimer1Ms);
-  form1.system->runtime.start_timer(kTimer2, kTimer2Ms);
+  form1.system->runtime.start_timer(kTimer1, kPostingTickMs);
+  form1.system->runtime.start_timer(kTimer2, kTitlePollMs);
   form1.system->runtime.start_timer(kTmrHotkey, kTmrHotkeyMs);
 }
 

@@ -9,15 +9,18 @@ namespace {
 // user added after the text are seen.
 constexpr std::size_t kWholeInputBox = 1 << 16;
 
-Delivery unanswered(Reply reply) {
-  return reply == Reply::kTimedOut ? Delivery::kTimedOut : Delivery::kNotSent;
+// What became of a message the room did not answer: the text, or the
+// question what the box holds.
+Delivery unanswered(Reply reply, Delivery timed_out) {
+  return reply == Reply::kTimedOut ? timed_out
+         : reply == Reply::kGone   ? Delivery::kNoRoom
+                                   : Delivery::kNotSent;
 }
 
 // The press and its release follow the text in the room's queue and go
 // ahead of the next post's text; they are not waited for, and none is lost
 // or handled twice.
-Delivery press_send(Desktop& desktop, WindowHandle chat, WindowHandle input) {
-  const WindowHandle send = desktop.find_child_window(chat, input, kChatSendButtonClass);
+Delivery press_send(Desktop& desktop, WindowHandle send) {
   desktop.send_without_waiting(send, wm::kLButtonDown, 0, 0);
   desktop.send_without_waiting(send, wm::kLButtonUp, 0, 0);
   return Delivery::kSent;
@@ -30,7 +33,8 @@ Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget,
   const WindowHandle chat = desktop.find_window(kChatWindowClass, kNoWindow);
   const WindowHandle transcript = desktop.find_child_window(chat, kNoWindow, kChatTextBoxClass);
   const WindowHandle input = desktop.find_child_window(chat, transcript, kChatTextBoxClass);
-  if (transcript == kNoWindow || input == kNoWindow) {
+  const WindowHandle send = desktop.find_child_window(chat, input, kChatSendButtonClass);
+  if (transcript == kNoWindow || input == kNoWindow || send == kNoWindow) {
     return Delivery::kNoRoom;
   }
   // A text the room let go lands late, unless the room had not yet taken it
@@ -41,11 +45,11 @@ Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget,
   if (text_sent) {
     const Answer<Text> read = budget.read_text(desktop, input, kWholeInputBox);
     if (read.reply != Reply::kAnswered) {
-      return unanswered(read.reply);
+      return unanswered(read.reply, Delivery::kUnanswered);
     }
     const Text held = as_the_room_shows(read.value);
     if (held == as_the_room_shows(message)) {
-      return press_send(desktop, chat, input);
+      return press_send(desktop, send);
     }
     if (!held.empty()) {
       return Delivery::kTypedOver;
@@ -53,9 +57,9 @@ Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget,
   }
   const Answer<bool> taken = budget.set_text(desktop, input, message);
   if (taken.reply != Reply::kAnswered) {
-    return unanswered(taken.reply);
+    return unanswered(taken.reply, Delivery::kTextLetGo);
   }
-  return taken.value ? press_send(desktop, chat, input) : Delivery::kRefused;
+  return taken.value ? press_send(desktop, send) : Delivery::kRefused;
 }
 
 }  // namespace tunelet

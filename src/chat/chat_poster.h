@@ -11,12 +11,13 @@ inline const Text kChatTextBoxClass = u"WndAte32Class";  // transcript, then inp
 inline const Text kChatSendButtonClass = u"_Oscar_IconBtn";
 
 enum class Delivery {
-  kSent,       // the input box holds the text, and send was pressed
-  kNoRoom,     // no chat room with an input box to take it
-  kRefused,    // the input box refused the text and kept its own
-  kTimedOut,   // the room did not answer in time; a text it was given lands late all the same
-  kNotSent,    // the room was not asked: no time was left, or it is hung
-  kTypedOver,  // the text landed late and the box now holds something else: not pressed
+  kSent,        // the input box holds the text, and send was pressed
+  kNoRoom,      // no chat room with an input box and a send button, or it went
+  kRefused,     // the input box refused the text and kept its own
+  kTextLetGo,   // the room did not take the text in time: it lands late, or is dropped
+  kUnanswered,  // the room did not tell in time what its input box holds
+  kNotSent,     // the room was not asked: no time was left, or it is hung
+  kTypedOver,   // the text landed late and the box now holds other words: not pressed
 };
 
 // Send is pressed only once the input box holds the text: pressed

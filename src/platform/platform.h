@@ -62,6 +62,9 @@ class Desktop {
   // message for five seconds.
   virtual bool is_hung(WindowHandle window) = 0;
 
+  // Whether the window is there still.
+  virtual bool window_exists(WindowHandle window) = 0;
+
   // Sends a message and returns the window's answer; nothing when the window
   // did not answer within `wait_ms`, or there is none. On Windows a message
   // left unanswered is still handled later.

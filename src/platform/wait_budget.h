@@ -14,8 +14,9 @@ namespace tunelet {
 // What became of a message given to the budget.
 enum class Reply {
   kAnswered,
-  kTimedOut,  // sent, and not answered in the time left: the window still handles it later
+  kTimedOut,  // sent, and not answered in the time left: the window may still handle it later
   kNotSent,   // no time was left, or the system counts the window's program as hung
+  kGone,      // the window is gone
 };
 
 template <typename Value>
@@ -57,7 +58,10 @@ class WaitBudget {
       return {Reply::kNotSent};
     }
     const std::optional<Value> answer = ask(static_cast<std::uint32_t>(deadline_ - now));
-    return answer ? Answer<Value>{Reply::kAnswered, *answer} : Answer<Value>{Reply::kTimedOut};
+    if (!answer) {
+      return {desktop.window_exists(window) ? Reply::kTimedOut : Reply::kGone};
+    }
+    return {Reply::kAnswered, *answer};
   }
 
   Clock& clock_;

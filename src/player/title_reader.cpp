@@ -14,9 +14,9 @@ namespace {
 const Text kTitleEndings[] = {u" - Winamp", u" - WACUP"};
 
 // A song becomes the title box once polls this far apart have named it:
-// two polls of the timer a second apart, but not two that a late timer
-// delivers close together.
-constexpr std::uint64_t kSameSongMs = 900;
+// two polls of the timer, but not two that a late timer delivers close
+// together.
+constexpr std::uint64_t kSameSongMs = kTitlePollMs * 9 / 10;
 
 // What the scrolled title puts between the turns.
 const Text kScrollMark = u" *** ";

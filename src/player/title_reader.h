@@ -22,7 +22,10 @@ std::optional<Text> song_in_title(const Text& title);
 // one that reads as a step of several captions reads as the shortest.
 Text unscroll_title(const Text& title);
 
-// Every 1000 ms, while "Enabled" is checked: a song that the player names at
+// The title poll's period.
+constexpr unsigned kTitlePollMs = 1000;
+
+// Every kTitlePollMs, while "Enabled" is checked: a song that the player names at
 // polls at least 0.9 s apart, by the clock, becomes the title box, so that
 // one skipped past within a second is never announced, even when a late
 // timer delivers two polls close together. A title that names no song

@@ -104,55 +104,89 @@ class PostInProgress {
   bool& flag_;
 };
 
+// A post goes with its song, and with posting switched off, unless its text
+// is in the chat room already: whether it was set belongs to the song,
+// whatever the switch does meanwhile.
+void drop_post_of_another_song(ProgramState& state) {
+  const Controls& controls = state.controls;
+  std::optional<PendingPost>& pending = state.pending_post;
+  if (pending &&
+      (pending->song != controls.Text3 || (controls.Check1 == kUnchecked && !pending->text_sent))) {
+    pending.reset();
+  }
+}
+
+// Whether the title box holds a song to announce. Cheapest tests first: on
+// most ticks the song is the one posted last.
+bool song_to_post(const ProgramState& state) {
+  const Controls& controls = state.controls;
+  return controls.Text3 != kNoSongYet && controls.Check1 != kUnchecked &&
+         controls.Text3 != state.last_posted_song && !is_opening_stream(controls.Text3);
+}
+
+// The song is done with: posted, or given up.
+void done_with_song(ProgramState& state) {
+  state.last_posted_song = state.pending_post->song;
+  state.pending_post.reset();
+}
+
+// A message the chat room has not taken long after it was composed is
+// given up, as with no chat room. True when it was.
+bool given_up(Platform& platform, ProgramState& state) {
+  const std::uint64_t now = platform.clock.milliseconds_since_start();
+  if (now - state.pending_post->composed_at < kGiveUpMs) {
+    return false;
+  }
+  done_with_song(state);
+  return true;
+}
+
+// What the chat room's answer means for the song.
+void apply(Delivery delivery, Platform& platform, ProgramState& state) {
+  const auto rest = [&] {
+    state.rests.chat_until = platform.clock.milliseconds_since_start() + kRestMs;
+  };
+  switch (delivery) {
+    case Delivery::kSent:
+    case Delivery::kNoRoom:
+    case Delivery::kTypedOver:
+      done_with_song(state);
+      break;
+    case Delivery::kTextLetGo:
+      state.pending_post->text_sent = true;
+      rest();
+      break;
+    case Delivery::kUnanswered:
+      rest();
+      break;
+    case Delivery::kRefused:
+    case Delivery::kNotSent:
+      break;  // tried again on the next tick
+  }
+}
+
 }  // namespace
 
 void Timer1_Timer(Platform& platform, ProgramState& state) {
   if (state.post_in_progress) {
     return;  // a tick run inside a post's wait
   }
-  const Controls& controls = state.controls;
-  std::optional<PendingPost>& pending = state.pending_post;
-  // A post goes with its song, and with posting switched off, unless its
-  // text is in the chat room already: whether it was set belongs to the
-  // song, whatever the switch does meanwhile.
-  if (pending && (pending->song != controls.Text3 ||
-                  (controls.Check1 == kUnchecked && !pending->text_sent))) {
-    pending.reset();
-  }
-  // Cheapest tests first: on most ticks the song is the one posted last.
-  if (controls.Text3 == kNoSongYet || controls.Check1 == kUnchecked ||
-      controls.Text3 == state.last_posted_song || is_opening_stream(controls.Text3)) {
+  drop_post_of_another_song(state);
+  if (!song_to_post(state)) {
     return;
   }
   const PostInProgress in_progress(state.post_in_progress);
   WaitBudget budget(platform.clock, kPostWaitMs);
-  if ((!pending || !pending->message) && !compose(platform, state, budget)) {
+  std::optional<PendingPost>& pending = state.pending_post;
+  if (((!pending || !pending->message) && !compose(platform, state, budget)) ||
+      given_up(platform, state)) {
     return;
   }
-  const std::uint64_t now = platform.clock.milliseconds_since_start();
-  if (now - pending->composed_at >= kGiveUpMs) {
-    state.last_posted_song = pending->song;  // given up: dropped, as with no chat room
-    pending.reset();
-    return;
-  }
-  if (now < state.rests.chat_until || budget.spent()) {
+  if (platform.clock.milliseconds_since_start() < state.rests.chat_until || budget.spent()) {
     return;  // the chat room's turn comes on a later tick
   }
-  switch (post_to_chat(platform.desktop, *pending->message, budget, pending->text_sent)) {
-    case Delivery::kSent:
-    case Delivery::kNoRoom:
-    case Delivery::kTypedOver:
-      state.last_posted_song = pending->song;
-      pending.reset();
-      break;
-    case Delivery::kTimedOut:
-      pending->text_sent = true;
-      state.rests.chat_until = platform.clock.milliseconds_since_start() + kRestMs;
-      break;
-    case Delivery::kRefused:
-    case Delivery::kNotSent:
-      break;  // tried again on the next tick
-  }
+  apply(post_to_chat(platform.desktop, *pending->message, budget, pending->text_sent), platform,
+        state);
 }
 
 }  // namespace tunelet

@@ -6,7 +6,10 @@
 
 namespace tunelet {
 
-// Every 350 ms: posts the status message when the title box holds a song
+// The posting cycle's period.
+constexpr unsigned kPostingTickMs = 350;
+
+// Every kPostingTickMs: posts the status message when the title box holds a song
 // other than the last one posted and "Enabled" is not off.
 //
 // The song and its figures are one moment's: the player is asked only while

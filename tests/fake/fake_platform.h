@@ -96,6 +96,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     }
     return kNoWindow;
   }
+  bool window_exists(WindowHandle window) override { return open_windows.count(window) != 0; }
   bool is_hung(WindowHandle window) override {
     return open_windows.count(window) && open_windows.at(window).answers_after_ms == kHung;
   }

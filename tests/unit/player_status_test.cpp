@@ -40,7 +40,7 @@ TEST(TitleReading, NamesTheSongPlayingOrNone) {
   }
 }
 
-// Stretches of posting ticks, 350 ms apart: what the player's title reads,
+// Stretches of posting ticks, kPostingTickMs apart: what the player's title reads,
 // read after read (the last stays), and the titles of the two other windows
 // of its class (above it and below it), and what the peers and the user do.
 struct Tick {
@@ -198,11 +198,11 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       desk.state.controls.Check1 = kChecked;
       if (tick.late_poll || fake.milliseconds >= next_poll) {
         Timer2_Timer(fake.platform, desk.state);
-        next_poll = fake.milliseconds + 1000;
+        next_poll = fake.milliseconds + kTitlePollMs;
       }
       desk.state.controls.Check1 = tick.check1;
       Timer1_Timer(fake.platform, desk.state);
-      fake.milliseconds += 350;
+      fake.milliseconds += kPostingTickMs;
     }
     EXPECT_EQ(desk.typed(), row.typed);
     EXPECT_EQ(fake.logged({"notify 9 513 0 0", "notify 9 514 0 0"}).size(), 2 * row.presses);

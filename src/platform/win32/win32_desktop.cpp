@@ -72,6 +72,10 @@ bool Win32Desktop::is_hung(WindowHandle window) {
   return window != kNoWindow && IsHungAppWindow(to_hwnd(window)) != FALSE;
 }
 
+bool Win32Desktop::window_exists(WindowHandle window) {
+  return window != kNoWindow && IsWindow(to_hwnd(window)) != FALSE;
+}
+
 // A window of another thread gets such a message in the same queue as those
 // sent and waited for, in the order they were sent.
 void Win32Desktop::send_without_waiting(WindowHandle window, std::uint32_t message,

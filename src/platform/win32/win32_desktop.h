@@ -16,6 +16,7 @@ class Win32Desktop : public Desktop {
   WindowHandle find_child_window(WindowHandle parent, WindowHandle after,
                                  const Text& class_name) override;
   bool is_hung(WindowHandle window) override;
+  bool window_exists(WindowHandle window) override;
   std::optional<std::int32_t> send_message(WindowHandle window, std::uint32_t message,
                                            std::uint32_t wparam, std::int32_t lparam,
                                            std::uint32_t wait_ms) override;
