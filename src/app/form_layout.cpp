@@ -13,7 +13,6 @@ namespace {
 
 // What the window is drawn with, made for one scale.
 struct Looks {
-  int dpi = kDefaultDpi;
   GdiObject<HFONT> fonts[3];
   GdiObject<HBRUSH> background;
   GdiObject<HBRUSH> check_box;
@@ -143,11 +142,10 @@ void lay_out_form(HWND form, int dpi) {
   std::swap(looks.fonts, fonts);
   looks.scaled =
       GdiObject<HBITMAP>(dpi != kDefaultDpi ? scaled_picture(looks.picture.get(), dpi) : nullptr);
-  looks.dpi = dpi;
   InvalidateRect(form, nullptr, TRUE);
 }
 
-void paint_form(HWND form) {
+void paint_form(HWND form, int dpi) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(form, &paint);
   RECT client;
@@ -160,7 +158,7 @@ void paint_form(HWND form) {
   SetTextColor(dc, kLabelColour);
   for (const ControlDesign& label : kDesign) {
     if (label.kind == ControlKind::kLabel && label.shown) {
-      RECT place = to_rect(label.bounds, looks.dpi);
+      RECT place = to_rect(label.bounds, dpi);
       const Selected selected(dc, font(label.font));
       DrawTextW(dc, label.text, -1, &place, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     }
@@ -177,13 +175,13 @@ HBRUSH control_background(HDC dc, HWND control) {
   return looks.check_box.get();
 }
 
-bool is_on_opts_label(POINT at) {
-  const RECT place = to_rect(design_of(kLabel5)->bounds, looks.dpi);
+bool is_on_opts_label(POINT at, int dpi) {
+  const RECT place = to_rect(design_of(kLabel5)->bounds, dpi);
   return PtInRect(&place, at) != FALSE;
 }
 
-POINT below_opts_label(HWND form) {
-  const RECT place = to_rect(design_of(kLabel5)->bounds, looks.dpi);
+POINT below_opts_label(HWND form, int dpi) {
+  const RECT place = to_rect(design_of(kLabel5)->bounds, dpi);
   POINT corner{place.left, place.bottom};
   ClientToScreen(form, &corner);
   return corner;

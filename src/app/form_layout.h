@@ -20,16 +20,16 @@ void create_form_controls(HWND form, int dpi);
 // fonts made anew and the picture scaled smoothly to it; the old ones go.
 void lay_out_form(HWND form, int dpi);
 
-void paint_form(HWND form);
+void paint_form(HWND form, int dpi);
 
 // The brush behind a check box; nullptr for the other controls.
 HBRUSH control_background(HDC dc, HWND control);
 
 // Whether a point of the client area lies on the "Opts" label.
-bool is_on_opts_label(POINT at);
+bool is_on_opts_label(POINT at, int dpi);
 
 // The bottom-left corner of the "Opts" label, on the screen: where its menu
 // opens when asked for from the keyboard.
-POINT below_opts_label(HWND form);
+POINT below_opts_label(HWND form, int dpi);
 
 }  // namespace tunelet::app

@@ -29,6 +29,7 @@ struct Form1 {
   UINT taskbar_created = 0;  // broadcast when the notification area is made anew
   UINT show_request = 0;     // posted by a second start of the program
   HWND focus = nullptr;      // the control that had the focus when the window was left
+  int dpi = kDefaultDpi;     // the scale the window is laid out at
 };
 
 Form1 form1;
@@ -111,10 +112,10 @@ void Label5_Click() {
 
 void on_create(HWND window) {
   form1.hwnd = window;
-  const int dpi = window_dpi(window);
-  create_form_controls(form1.hwnd, dpi);
-  set_window_icons(dpi);
-  fit_window(dpi);
+  form1.dpi = window_dpi(window);
+  create_form_controls(form1.hwnd, form1.dpi);
+  set_window_icons(form1.dpi);
+  fit_window(form1.dpi);
   create_menus();
   form1.system->runtime.set_owner(form1.hwnd, form1.opts, form1.miniopts,
                                   {IDD_INPUT_BOX, IDC_INPUT_PROMPT, IDC_INPUT_TEXT});
@@ -217,6 +218,7 @@ void on_another_start() {
 // Moved to a monitor of another scale: laid out anew at that scale, in the
 // rectangle Windows suggests.
 void on_dpi_changed(int dpi, const RECT& suggested) {
+  form1.dpi = dpi;
   lay_out_form(form1.hwnd, dpi);
   set_window_icons(dpi);
   SetWindowPos(form1.hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -231,14 +233,14 @@ bool on_context_menu(HWND target, LPARAM at) {
     return false;
   }
   const bool from_keyboard = at == -1;
-  form1.system->runtime.popup_menu_at(
-      PopupMenu::kOpts,
-      from_keyboard ? below_opts_label(form1.hwnd) : POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)});
+  form1.system->runtime.popup_menu_at(PopupMenu::kOpts,
+                                      from_keyboard ? below_opts_label(form1.hwnd, form1.dpi)
+                                                    : POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)});
   return true;
 }
 
 void on_left_button_up(POINT at) {
-  if (is_on_opts_label(at)) {
+  if (is_on_opts_label(at, form1.dpi)) {
     Label5_Click();
   }
 }
@@ -297,7 +299,7 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT
     case WM_PAINT:
-      paint_form(window);
+      paint_form(window, form1.dpi);
       return 0;
     case WM_CTLCOLORSTATIC:
       return on_control_colour(window, wparam, lparam);

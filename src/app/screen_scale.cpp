@@ -1,5 +1,7 @@
 #include "app/screen_scale.h"
 
+#include "app/gdi_objects.h"
+
 namespace tunelet::app {
 namespace {
 
@@ -17,10 +19,8 @@ int window_dpi(HWND window) {
   if (dpi_for_window != nullptr) {
     return static_cast<int>(dpi_for_window(window));
   }
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dpi;
+  const MemoryDc screen(nullptr);  // like the screen's
+  return GetDeviceCaps(screen.get(), LOGPIXELSX);
 }
 
 int system_metric(int index, int dpi) {
