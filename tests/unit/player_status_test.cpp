@@ -48,9 +48,10 @@ struct Tick {
                 chat_ms = 0;  // how long each peer takes to answer; fake::kHung: never
   bool chat_refuses = false, chat_open = true;
   std::optional<Text> box{};  // what the chat room's input box holds from now on
-  bool nested = false;        // during the wait, another program's message runs a posting tick
-  bool late_poll = false;     // a late timer delivers a title poll on this tick too
-  int check1 = kChecked;      // "Enabled", once the title poll has run
+  // during the wait, another program's message runs a posting tick; a late timer delivers a
+  // title poll on this tick too
+  bool nested = false, late_poll = false;
+  int check1 = kChecked;  // "Enabled", once the title poll has run
 
   template <typename Value>
   Tick with(Value Tick::*field, Value value) const {
