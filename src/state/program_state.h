@@ -51,7 +51,7 @@ struct PendingPost {
   std::uint64_t first_asked = 0;  // the player, in milliseconds since the system started
   std::optional<Text> message;    // composed once the figures are in, or waited for long enough
   std::uint64_t composed_at = 0;
-  bool text_sent = false;  // the chat room let the text go: it lands late, and is not set again
+  bool text_sent = false;  // the room let the text go: it lands late (or, dropped, is set again)
 };
 
 // A window of the player's class, and the last song its title named

@@ -18,11 +18,12 @@ constexpr unsigned kPostingTickMs = 350;
 // missing before it goes out without them. One tick waits for the player and
 // the chat room together for less than a second, and not at all for one the
 // system counts as hung. The chat room gets the text once: one that refused
-// it gets it again, and one that let it go (it lands late all the same) is
-// asked, after a rest, what its input box holds, and send is pressed only
-// when that is still the text. A song the room has not taken within a few
-// seconds, or whose text the user typed over, is given up. No post starts
-// inside another's wait.
+// it gets it again, and one that let it go (it lands late, or is dropped) is
+// asked, after a rest, what its input box holds: send is pressed when it
+// shows the text's words, and an empty box gets the text again. A song the
+// room has not taken within a few seconds of its composing, or whose text
+// the user typed over, is given up. Whether its text was set stays with the
+// song while "Enabled" is off. No post starts inside another's wait.
 void Timer1_Timer(Platform& platform, ProgramState& state);
 
 }  // namespace tunelet
