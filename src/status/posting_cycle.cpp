@@ -107,7 +107,7 @@ class PostInProgress {
 // A post goes with its song, and with posting switched off, unless its text
 // is in the chat room already: whether it was set belongs to the song,
 // whatever the switch does meanwhile.
-void drop_post_of_another_song(ProgramState& state) {
+void drop_post_not_wanted(ProgramState& state) {
   const Controls& controls = state.controls;
   std::optional<PendingPost>& pending = state.pending_post;
   if (pending &&
@@ -132,8 +132,7 @@ void done_with_song(ProgramState& state) {
 
 // A message the chat room has not taken long after it was composed is
 // given up, as with no chat room. True when it was.
-bool given_up(Platform& platform, ProgramState& state) {
-  const std::uint64_t now = platform.clock.milliseconds_since_start();
+bool given_up(std::uint64_t now, ProgramState& state) {
   if (now - state.pending_post->composed_at < kGiveUpMs) {
     return false;
   }
@@ -171,18 +170,21 @@ void Timer1_Timer(Platform& platform, ProgramState& state) {
   if (state.post_in_progress) {
     return;  // a tick run inside a post's wait
   }
-  drop_post_of_another_song(state);
+  drop_post_not_wanted(state);
   if (!song_to_post(state)) {
     return;
   }
   const PostInProgress in_progress(state.post_in_progress);
   WaitBudget budget(platform.clock, kPostWaitMs);
   std::optional<PendingPost>& pending = state.pending_post;
-  if (((!pending || !pending->message) && !compose(platform, state, budget)) ||
-      given_up(platform, state)) {
+  if ((!pending || !pending->message) && !compose(platform, state, budget)) {
     return;
   }
-  if (platform.clock.milliseconds_since_start() < state.rests.chat_until || budget.spent()) {
+  const std::uint64_t now = platform.clock.milliseconds_since_start();
+  if (given_up(now, state)) {
+    return;
+  }
+  if (now < state.rests.chat_until || budget.spent()) {
     return;  // the chat room's turn comes on a later tick
   }
   apply(post_to_chat(platform.desktop, *pending->message, budget, pending->text_sent), platform,

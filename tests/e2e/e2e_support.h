@@ -210,6 +210,11 @@ struct Session {
     SendMessageTimeoutW(peer, WM_COMMAND, command, value, SMTO_NORMAL, 30000, nullptr);
   }
   void next_song() const { tell(player_window, peers::player::kNext); }
+  // The chat room is taking a message late: another program waits for it.
+  bool room_answers_late(DWORD milliseconds = 10000) const {
+    return wait_until([&] { return title_of(chat_window) == peers::kChatTitleAnsweringLate; },
+                      milliseconds);
+  }
 };
 
 }  // namespace e2e

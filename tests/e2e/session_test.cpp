@@ -274,8 +274,7 @@ void a_text_refused_or_taken_late_is_sent_once(const Session& session) {
 void a_menu_asked_for_during_a_post_waits_for_it(const Session& session) {
   session.tell(session.chat_window, peers::kSlow, 600);
   session.next_song();
-  ASSERT_TRUE(
-      wait_until([&] { return title_of(session.chat_window) == peers::kChatTitleAnsweringLate; }));
+  ASSERT_TRUE(session.room_answers_late());
   SendNotifyMessageW(session.form, WM_LBUTTONUP, 0, MAKELPARAM(20, 120));
   HWND menu = find(L"#32768");
   ASSERT_NE(menu, nullptr);
@@ -294,8 +293,7 @@ void each_line_is_one_song_while_send_is_slow(const Session& session) {
   const std::size_t before = session.transcript().size();
   for (std::size_t pair = 1; pair <= 2; ++pair) {
     session.next_song();
-    EXPECT_TRUE(wait_until(
-        [&] { return title_of(session.chat_window) == peers::kChatTitleAnsweringLate; }, 30000));
+    EXPECT_TRUE(session.room_answers_late(30000));
     session.next_song();
     ASSERT_TRUE(
         wait_until([&] { return session.transcript().size() == before + 2 * pair; }, 30000));

@@ -93,9 +93,7 @@ void a_tray_menu_waits_for_the_post(const TrayWindow& tray) {
   ASSERT_TRUE(tray.minimise());
   session.tell(session.chat_window, peers::kSlow, 600);
   session.next_song();
-  ASSERT_TRUE(wait_until([&] {  // Tunelet waits for it now
-    return title_of(session.chat_window) == peers::kChatTitleAnsweringLate;
-  }));
+  ASSERT_TRUE(session.room_answers_late());  // Tunelet waits for it now
   click(tray_icon(), true);
   ASSERT_NE(find(L"#32768"), nullptr);
   EXPECT_TRUE(session.wait_for_lines(3));
