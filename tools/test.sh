@@ -14,6 +14,9 @@ for preset in native sanitize; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j"$(nproc)"
   ctest --preset "$preset"
+  if [ "$preset" = native ]; then
+    build/native/tests/unit/room_text_figure
+  fi
 done
 
 echo "== fuzzing, 30 s for each target"

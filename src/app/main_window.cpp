@@ -260,7 +260,7 @@ void on_end_session(bool ending) {
   }
 }
 
-// While a post waits for another program, the window still handles what
+// While a tick waits for another program, the window still handles what
 // other programs send it. A menu or a box would run a message loop of its
 // own inside the wait, and the timers with it: whatever may open one is
 // handled once the wait is over.
@@ -279,7 +279,7 @@ bool may_open_menu_or_box(UINT message) {
 }
 
 LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (form1.state->post_in_progress && may_open_menu_or_box(message)) {
+  if (form1.state->waiting_for_peer && may_open_menu_or_box(message)) {
     PostMessageW(window, message, wparam, lparam);
     return 0;
   }

@@ -7,7 +7,7 @@ namespace {
 
 struct ChatCommand {
   const char16_t* text;
-  void (*player_command)(Desktop&, PlayerWindows&);
+  void (*player_command)(Desktop&, PlayerWindows&, WaitBudget&);
   bool ends_program;
 };
 
@@ -40,7 +40,8 @@ void interpret_chat_line(Platform& platform, ProgramState& state, const Text& se
   const Text command = StripHTML(message);
   for (const ChatCommand& known : kChatCommands) {
     if (command == known.text) {
-      known.player_command(platform.desktop, state.player_windows);
+      WaitBudget budget(platform.clock, state.waiting_for_peer);
+      known.player_command(platform.desktop, state.player_windows, budget);
       if (known.ends_program) {
         Hitit();
       }

@@ -28,7 +28,8 @@ Delivery press_send(Desktop& desktop, WindowHandle send) {
 
 }  // namespace
 
-Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget, bool text_sent) {
+Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget,
+                      EarlierText earlier) {
   // Without a room, the lookups of its boxes find none.
   const WindowHandle chat = desktop.find_window(kChatWindowClass, kNoWindow);
   const WindowHandle transcript = desktop.find_child_window(chat, kNoWindow, kChatTextBoxClass);
@@ -37,22 +38,20 @@ Delivery post_to_chat(Desktop& desktop, const Text& message, WaitBudget& budget,
   if (transcript == kNoWindow || input == kNoWindow || send == kNoWindow) {
     return Delivery::kNoRoom;
   }
-  // A text the room let go lands late, unless the room had not yet taken it
-  // from its queue when the wait ended: Wine then drops it. The box, asked
-  // after it, tells which: the text's words (in whatever HTML form the box
-  // gives them back), nothing (the text is set again), or the user's own
-  // words, which are neither replaced nor sent.
-  if (text_sent) {
-    const Answer<Text> read = budget.read_text(desktop, input, kWholeInputBox);
-    if (read.reply != Reply::kAnswered) {
-      return unanswered(read.reply, Delivery::kUnanswered);
-    }
+  const Answer<Text> read = budget.read_text(desktop, input, kWholeInputBox);
+  if (read.reply != Reply::kAnswered) {
+    return unanswered(read.reply, Delivery::kUnanswered);
+  }
+  if (earlier != EarlierText::kNone) {
     const Text held = as_the_room_shows(read.value);
     if (held == as_the_room_shows(message)) {
       return press_send(desktop, send);
     }
     if (!held.empty()) {
       return Delivery::kTypedOver;
+    }
+    if (earlier == EarlierText::kLetGoThenUserActed) {
+      return Delivery::kUserEmptied;
     }
   }
   const Answer<bool> taken = budget.set_text(desktop, input, message);

@@ -114,6 +114,10 @@ class Clock {
   // Milliseconds since the system started, never wrapping.
   virtual std::uint64_t milliseconds_since_start() = 0;
 
+  // When the user last pressed a key or used the mouse, in any program, in
+  // milliseconds since the system started.
+  virtual std::uint64_t last_input() = 0;
+
   // The current time and date in the user's regional format.
   virtual Text time_text() = 0;
   virtual Text date_text() = 0;

@@ -19,6 +19,12 @@ enum class Reply {
   kGone,      // the window is gone
 };
 
+// A chat client that is busy for a moment answers within a few tenths of a
+// second, some within most of a second. Our window takes no input while it
+// waits, so one tick waits this long at most, and a click is never left
+// unanswered for more than a second.
+constexpr std::uint32_t kPeerWaitMs = 900;
+
 template <typename Value>
 struct Answer {
   Reply reply;
@@ -27,8 +33,13 @@ struct Answer {
 
 class WaitBudget {
  public:
-  WaitBudget(Clock& clock, std::uint32_t milliseconds)
-      : clock_(clock), deadline_(clock.milliseconds_since_start() + milliseconds) {}
+  // `waiting` is set while a message waits for its answer: what our window
+  // handles meanwhile (another program's message to it) starts no wait of
+  // its own.
+  WaitBudget(Clock& clock, bool& waiting, std::uint32_t milliseconds = kPeerWaitMs)
+      : clock_(clock),
+        waiting_(waiting),
+        deadline_(clock.milliseconds_since_start() + milliseconds) {}
 
   bool spent() const { return clock_.milliseconds_since_start() >= deadline_; }
 
@@ -57,7 +68,9 @@ class WaitBudget {
     if (now >= deadline_ || desktop.is_hung(window)) {
       return {Reply::kNotSent};
     }
+    waiting_ = true;
     const std::optional<Value> answer = ask(static_cast<std::uint32_t>(deadline_ - now));
+    waiting_ = false;
     if (!answer) {
       return {desktop.window_exists(window) ? Reply::kTimedOut : Reply::kGone};
     }
@@ -65,6 +78,7 @@ class WaitBudget {
   }
 
   Clock& clock_;
+  bool& waiting_;
   std::uint64_t deadline_;
 };
 

@@ -35,28 +35,41 @@ namespace player_query {
 constexpr PlayerQuery kPlaylistLength{0, 124};
 constexpr PlayerQuery kPlaylistPosition{0, 125};
 constexpr PlayerQuery kTrackLength{1, 105};
+constexpr PlayerQuery kPlayState{0, 104};  // 1 playing, 3 paused, 0 stopped or nothing loaded
 }  // namespace player_query
 
 // The player is the window the user plays, whatever its place among the
 // windows of its class and whatever its title shows (a pause, a stop, its
 // name and version), for as long as it is there. Another window becomes the
-// player only when a new song starts there, so a window that keeps one
-// song's title is never taken for it. At the first look, and once the
-// player is gone: the first window whose title names a song, else the first
-// window. No window when there is none.
+// player when a song starts there: its title comes to name a song it did
+// not name at the last look (after a pause, a stop, its idle title or
+// another song), or it appears naming one. So a window that keeps an old
+// song in its title is never taken for the player.
+//
+// Where there is a choice (at the first look, once the player is gone, when
+// a song starts in another window) and more than one window of the class is
+// or was just there, the windows whose titles name a song are asked, within
+// the budget, whether they play. One that says it does not is not taken,
+// nor its song named, while its title names that song; one that does not
+// answer in time is judged by its title. With one window of the class, none
+// is asked. Without a window that plays, the first window is the player,
+// naming no song; no window when there is none.
 struct Player {
   WindowHandle window = kNoWindow;
-  std::optional<Text> song;  // the song its title names now
+  std::optional<Text> song;  // the song its title names now, while it plays
 };
-Player find_player(Desktop& desktop, PlayerWindows& windows);
+Player find_player(Desktop& desktop, PlayerWindows& windows, WaitBudget& budget);
+
+// The song the window's title names now (see song_in_title).
+std::optional<Text> song_named_by(Desktop& desktop, WindowHandle window);
 
 // Posted to the player that find_player gives; nothing without a player.
-void player_next(Desktop& desktop, PlayerWindows& windows);
-void player_previous(Desktop& desktop, PlayerWindows& windows);
-void player_play(Desktop& desktop, PlayerWindows& windows);
-void player_pause(Desktop& desktop, PlayerWindows& windows);
-void player_stop(Desktop& desktop, PlayerWindows& windows);
-void player_close(Desktop& desktop, PlayerWindows& windows);
+void player_next(Desktop& desktop, PlayerWindows& windows, WaitBudget& budget);
+void player_previous(Desktop& desktop, PlayerWindows& windows, WaitBudget& budget);
+void player_play(Desktop& desktop, PlayerWindows& windows, WaitBudget& budget);
+void player_pause(Desktop& desktop, PlayerWindows& windows, WaitBudget& budget);
+void player_stop(Desktop& desktop, PlayerWindows& windows, WaitBudget& budget);
+void player_close(Desktop& desktop, PlayerWindows& windows, WaitBudget& budget);
 
 // The player's answers, unchecked, within what is left of the budget.
 Answer<std::int32_t> player_playlist_length(Desktop& desktop, WaitBudget& budget,

@@ -118,7 +118,8 @@ void Timer2_Timer(Platform& platform, ProgramState& state) {
   if (state.controls.Check1 != kChecked) {
     return;
   }
-  const std::optional<Text> song = find_player(platform.desktop, state.player_windows).song;
+  WaitBudget budget(platform.clock, state.waiting_for_peer);
+  const std::optional<Text> song = find_player(platform.desktop, state.player_windows, budget).song;
   const std::uint64_t now = platform.clock.milliseconds_since_start();
   TitlePoll& poll = state.title_poll;
   if (!song || song != poll.song) {

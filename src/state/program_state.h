@@ -51,14 +51,18 @@ struct PendingPost {
   std::uint64_t first_asked = 0;  // the player, in milliseconds since the system started
   std::optional<Text> message;    // composed once the figures are in, or waited for long enough
   std::uint64_t composed_at = 0;
-  bool text_sent = false;  // the room let the text go: it lands late (or, dropped, is set again)
+  // The room let the text go: it lands late, or was cancelled while still queued.
+  bool text_let_go = false;
+  std::uint64_t let_go_at = 0;  // when it was last let go
 };
 
-// A window of the player's class, and the last song its title named
-// (nothing: none since it was first seen).
+// A window of the player's class, the song its title named at the last look
+// (nothing: none), and whether it said it does not play while its title
+// named that song.
 struct PlayerWindow {
   WindowHandle window = kNoWindow;
   std::optional<Text> song;
+  bool silent = false;
 };
 
 // The windows of the player's class as they were last looked at, and the one
@@ -91,7 +95,7 @@ struct ProgramState {
   bool icon_in_tray = false;
   std::optional<PendingPost> pending_post;
   PeerRests rests;
-  bool post_in_progress = false;  // a post is waiting for the player or the chat room
+  bool waiting_for_peer = false;  // a message to the player or the chat room waits for its answer
   UnreadableSettings unreadable;
   bool session_ending = false;  // Windows is ending the user's session
 };

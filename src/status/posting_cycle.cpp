@@ -9,11 +9,6 @@
 namespace tunelet {
 namespace {
 
-// A chat client that is busy for a moment answers within a few tenths of a
-// second, some within most of a second. Our window takes no input while it
-// waits, so one post waits 0.9 s at most, and a click is never left
-// unanswered for more than a second.
-constexpr std::uint32_t kPostWaitMs = 900;
 // A peer that let a message go is left alone this long.
 constexpr std::uint64_t kRestMs = 1000;
 // A player busy for a moment (a playlist loading, a dialog) answers again
@@ -65,7 +60,7 @@ bool ask_figures(Platform& platform, PeerRests& rests, WaitBudget& budget, Windo
 // the title poll.
 bool compose(Platform& platform, ProgramState& state, WaitBudget& budget) {
   const Text song = state.controls.Text3;  // a copy: the title box may change during a wait
-  const Player player = find_player(platform.desktop, state.player_windows);
+  const Player player = find_player(platform.desktop, state.player_windows, budget);
   if (player.song != song) {
     return false;
   }
@@ -77,7 +72,7 @@ bool compose(Platform& platform, ProgramState& state, WaitBudget& budget) {
   }
   PlayerFigures figures = post->figures;
   const bool complete = ask_figures(platform, state.rests, budget, player.window, figures);
-  if (song_in_title(platform.desktop.window_title(player.window)) != song) {
+  if (song_named_by(platform.desktop, player.window) != song) {
     return false;
   }
   post->figures = figures;
@@ -91,27 +86,14 @@ bool compose(Platform& platform, ProgramState& state, WaitBudget& budget) {
   return true;
 }
 
-// Marks a post in progress for as long as it waits: what the window handles
-// meanwhile (another program's message to it) starts no post of its own.
-class PostInProgress {
- public:
-  explicit PostInProgress(bool& flag) : flag_(flag) { flag_ = true; }
-  ~PostInProgress() { flag_ = false; }
-  PostInProgress(const PostInProgress&) = delete;
-  PostInProgress& operator=(const PostInProgress&) = delete;
-
- private:
-  bool& flag_;
-};
-
 // A post goes with its song, and with posting switched off, unless its text
 // is in the chat room already: whether it was set belongs to the song,
 // whatever the switch does meanwhile.
 void drop_post_not_wanted(ProgramState& state) {
   const Controls& controls = state.controls;
   std::optional<PendingPost>& pending = state.pending_post;
-  if (pending &&
-      (pending->song != controls.Text3 || (controls.Check1 == kUnchecked && !pending->text_sent))) {
+  if (pending && (pending->song != controls.Text3 ||
+                  (controls.Check1 == kUnchecked && !pending->text_let_go))) {
     pending.reset();
   }
 }
@@ -149,10 +131,12 @@ void apply(Delivery delivery, Platform& platform, ProgramState& state) {
     case Delivery::kSent:
     case Delivery::kNoRoom:
     case Delivery::kTypedOver:
+    case Delivery::kUserEmptied:
       done_with_song(state);
       break;
     case Delivery::kTextLetGo:
-      state.pending_post->text_sent = true;
+      state.pending_post->text_let_go = true;
+      state.pending_post->let_go_at = platform.clock.milliseconds_since_start();
       rest();
       break;
     case Delivery::kUnanswered:
@@ -164,18 +148,24 @@ void apply(Delivery delivery, Platform& platform, ProgramState& state) {
   }
 }
 
+// What the chat room did with the post's text, as far as we know.
+EarlierText earlier_text(Platform& platform, const PendingPost& post) {
+  return !post.text_let_go                              ? EarlierText::kNone
+         : platform.clock.last_input() > post.let_go_at ? EarlierText::kLetGoThenUserActed
+                                                        : EarlierText::kLetGo;
+}
+
 }  // namespace
 
 void Timer1_Timer(Platform& platform, ProgramState& state) {
-  if (state.post_in_progress) {
-    return;  // a tick run inside a post's wait
+  if (state.waiting_for_peer) {
+    return;  // a tick run inside another tick's wait
   }
   drop_post_not_wanted(state);
   if (!song_to_post(state)) {
     return;
   }
-  const PostInProgress in_progress(state.post_in_progress);
-  WaitBudget budget(platform.clock, kPostWaitMs);
+  WaitBudget budget(platform.clock, state.waiting_for_peer);
   std::optional<PendingPost>& pending = state.pending_post;
   if ((!pending || !pending->message) && !compose(platform, state, budget)) {
     return;
@@ -187,8 +177,8 @@ void Timer1_Timer(Platform& platform, ProgramState& state) {
   if (now < state.rests.chat_until || budget.spent()) {
     return;  // the chat room's turn comes on a later tick
   }
-  apply(post_to_chat(platform.desktop, *pending->message, budget, pending->text_sent), platform,
-        state);
+  apply(post_to_chat(platform.desktop, *pending->message, budget, earlier_text(platform, *pending)),
+        platform, state);
 }
 
 }  // namespace tunelet

@@ -28,6 +28,7 @@ struct FakeWindow {
   Text class_name;
   std::deque<Text> titles{Text()};     // successive reads; the last stays
   std::uint32_t answers_after_ms = 0;  // the time each sent message takes; the clock moves on
+  std::uint32_t text_after_ms = 0;     // and WM_SETTEXT this long more
   bool refuses_text = false;           // answers WM_SETTEXT with FALSE
   std::map<std::pair<std::uint32_t, std::int32_t>, std::int32_t>
       answers{};  // to WM_USER; none: no answer
@@ -41,6 +42,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   std::map<int, std::uint16_t> keys;
   std::uint64_t milliseconds = 0;
   std::uint64_t milliseconds_per_read = 0;              // the clock moves on as it is read
+  std::uint64_t user_input_at = 0;                      // the user's last key or click
   std::map<std::string, std::optional<Text>> settings;  // by key; nothing: not text
   std::string failing_setting;
   Text separator = u":";   // of hours, minutes and seconds
@@ -72,10 +74,13 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
     return open_windows.emplace(handle, FakeWindow{parent, class_name}), handle;
   }
   // The window, once it has answered within `wait_ms`; nothing otherwise.
-  FakeWindow* answering(WindowHandle window, std::uint32_t wait_ms) {
+  FakeWindow* answering(WindowHandle window, std::uint32_t wait_ms, bool text = false) {
     during_wait ? during_wait() : void();
     FakeWindow* found = open_windows.count(window) ? &open_windows.at(window) : nullptr;
-    const std::uint32_t takes = found ? found->answers_after_ms : 0;
+    const std::uint32_t takes =
+        !found ? 0
+               : found->answers_after_ms +
+                     (text && found->answers_after_ms != kHung ? found->text_after_ms : 0);
     milliseconds += std::min(takes, wait_ms);
     return takes <= wait_ms ? found : nullptr;
   }
@@ -124,7 +129,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   std::optional<bool> set_window_text(WindowHandle window, const Text& text,
                                       std::uint32_t wait_ms) override {
     note("settext", window, narrow(text));
-    const bool answered = answering(window, wait_ms) != nullptr;
+    const bool answered = answering(window, wait_ms, true) != nullptr;
     const bool taken = open_windows.count(window) && !open_windows.at(window).refuses_text;
     taken ? void(open_windows.at(window).titles = {text}) : void();
     return answered ? std::optional<bool>(taken) : std::nullopt;
@@ -159,6 +164,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   std::uint64_t milliseconds_since_start() override {
     return milliseconds += milliseconds_per_read;
   }
+  std::uint64_t last_input() override { return user_input_at; }
   Text time_text() override { return u"12:34:56"; }
   Text date_text() override { return u"06/12/2026"; }
   std::optional<Text> load(const Text&, const Text&, const Text& key) override {
@@ -186,15 +192,16 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   Text time_separator() override { return separator; }
 };
 
-// A player window whose title reads as `titles`, answering the three queries.
+// A player window whose title reads as `titles`, answering the questions.
 inline WindowHandle add_player(FakePlatform& fake, std::deque<Text> titles,
                                std::int32_t track_length = 0, std::int32_t position = 0,
-                               std::int32_t count = 0) {
+                               std::int32_t count = 0, std::int32_t play_state = 1) {
   const WindowHandle player = fake.add_window(kPlayerWindowClass);
   fake.open_windows.at(player).titles = std::move(titles);
   for (const auto& [query, answer] : {std::pair{player_query::kTrackLength, track_length},
                                       {player_query::kPlaylistPosition, position},
-                                      {player_query::kPlaylistLength, count}}) {
+                                      {player_query::kPlaylistLength, count},
+                                      {player_query::kPlayState, play_state}}) {
     fake.open_windows.at(player).answers[{query.argument, query.number}] = answer;
   }
   return player;

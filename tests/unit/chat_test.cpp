@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "chat/chat_commands.h"
+#include "chat/room_text.h"
 #include "fake_platform.h"
 #include "platform/wait_budget.h"
 
@@ -14,8 +15,28 @@ TEST(WaitBudget, WaitsWhatIsLeftAtMost) {
   const WindowHandle slow = fake.add_window(u"Slow");
   fake.open_windows[slow].answers_after_ms = 2000;
   fake.milliseconds_per_read = 500;
-  WaitBudget budget(fake, 900);
+  bool waiting = false;
+  WaitBudget budget(fake, waiting, 900);
   EXPECT_EQ(budget.send(fake, slow, wm::kNull, 0, 0).reply, Reply::kTimedOut);
+}
+
+// What the chat room shows for its input box's HTML, read as HTML reads
+// it: the message as Tunelet writes it, and the box as an editor hands it
+// back, show the same words.
+TEST(RoomText, ReadAsHtmlReadsIt) {
+  const std::pair<Text, Text> rows[] = {
+      // clang-format off
+      {u"<HTML><BODY><FONT FACE=\"Arial\">A\r\n&amp;&nbsp;  co </FONT></BODY></HTML>", u"A & co"},
+      {u"&lt;3 np:<BR>Caf&eacute; &copy;<P>x</p>", u"<3 np: Caf\u00e9 \u00a9 x"},  // any named entity
+      {u"<3 1 < 2 <= 3 a<b>b</b>c", u"<3 1 < 2 <= 3 abc"},  // '<' opens a tag only before a letter
+      {u"&#xE9;&#Xe9;&#233;&#128512;&apos;&#0039;", u"\u00e9\u00e9\u00e9\U0001F600''"},
+      {u"&bogus; &amp &#x110000; &#; &Eacute", u"&bogus; &amp &#x110000; &#; &Eacute"},
+      {u"a <!-- c --> b</ x> <?y?> <open", u"a b"},  // a tag left open takes the rest
+      // clang-format on
+  };
+  for (const auto& [html, shown] : rows) {
+    EXPECT_EQ(as_the_room_shows(html), shown) << fake::narrow(html);
+  }
 }
 
 int exits = 0;
@@ -44,7 +65,8 @@ TEST(InterpretChatLine, ObeysTheMasterOperatorsCommandsStrippedOfMarkUp) {
     add_player(fake, {u"1. A - Winamp", u"1. A - Winamp [Paused]"});
     add_player(fake, {u"0. Old - Winamp"});
     ProgramState state;
-    find_player(fake, state.player_windows);
+    WaitBudget budget(fake, state.waiting_for_peer);
+    find_player(fake, state.player_windows, budget);
     state.master_operator = u"Boss";
     exits = 0;
     interpret_chat_line(fake.platform, state, row.sender, row.message, [] { ++exits; });

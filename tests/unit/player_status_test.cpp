@@ -40,17 +40,22 @@ TEST(TitleReading, NamesTheSongPlayingOrNone) {
 }
 
 // Stretches of posting ticks, kPostingTickMs apart: what the player's title reads,
-// read after read (the last stays), and the titles of the two other windows
-// of its class (above it and below it), and what the peers and the user do.
+// read after read (the last stays), the titles of two other windows of its
+// class (above it and below it; none by default), and what the peers and the
+// user do.
 struct Tick {
-  std::deque<Text> titles, above{u"Winamp v1.x"}, below{u"Winamp v1.x"};
+  std::deque<Text> titles;
+  std::optional<std::deque<Text>> above{}, below{};
+  bool player_open = true;
+  std::int32_t below_plays = 0;  // what the window below answers when asked whether it plays
   std::uint32_t player_ms = 0,
-                chat_ms = 0;  // how long each peer takes to answer; fake::kHung: never
+                chat_ms = 0,  // how long each peer takes to answer; fake::kHung: never
+      chat_text_ms = 0;       // and the chat room to take a text, this long more
   bool chat_refuses = false, chat_open = true;
   std::optional<Text> box{};  // what the chat room's input box holds from now on
   // during the wait, another program's message runs a posting tick; a late timer delivers a
-  // title poll on this tick too
-  bool nested = false, late_poll = false;
+  // title poll on this tick too; the user presses a key
+  bool nested = false, late_poll = false, user_acts = false;
   int check1 = kChecked;  // "Enabled", once the title poll has run
 
   template <typename Value>
@@ -70,29 +75,31 @@ std::vector<Tick> ticks(std::initializer_list<std::pair<std::size_t, Tick>> runs
   return all;
 }
 
-// The same ticks, with the title of a window of the player's class above or
-// below it staying on an old song.
-std::vector<Tick> beside(std::vector<Tick> all, std::deque<Text> Tick::*window) {
+// The same ticks, with a window of the player's class above or below it,
+// titled as given all along: by default, an imitating player's that stays
+// on an old song (and says it does not play).
+std::vector<Tick> beside(std::vector<Tick> all, std::optional<std::deque<Text>> Tick::*window,
+                         const Text& title = u"0. Old - Winamp") {
   for (Tick& tick : all) {
-    tick.*window = {u"0. Old - Winamp"};
+    tick.*window = {{title}};
   }
   return all;
 }
 
 // The player and the chat room, with windows of the player's class above
-// and below the player, as an imitating player keeps one: handles 1 (above),
-// 2 (the player), 3 (the room), 5 (its transcript), 8 (its input box), 9
-// (send), among the room's other windows, and 11 (below).
+// and below the player, there when a tick names their titles: handles 1
+// (above), 2 (the player), 3 (the room), 5 (its transcript), 8 (its input
+// box), 9 (send), among the room's other windows, and 11 (below).
 struct Desk {
   fake::FakePlatform fake;
   ProgramState state;
   WindowHandle above, player, chat, input, below;
 
   explicit Desk(const Text& status_template) {
-    above = add_player(fake, {u""}, -1, 0, 0);
+    above = add_player(fake, {u""}, -1, 0, 0, 0);
     player = add_player(fake, {u""}, 225, 4, 17);
     chat = add_chat_room(fake);
-    below = add_player(fake, {u""}, -1, 0, 0);
+    below = add_player(fake, {u""}, -1, 0, 0, 0);
     input = chat + 5;
     fake.milliseconds = 30ULL * 86400000 + 60000;  // past a 32-bit signed count
     fake.separator = u".";
@@ -113,6 +120,12 @@ struct Desk {
 // what its input box holds.
 TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
   const Text kPaused = u"1. A - Winamp [Paused]", kStopped = u"1. A - Winamp [Stopped]";
+  // a second window of the player's class, below the player, that plays when its title says so
+  const auto second = [](Tick tick, const Text& title) {
+    tick.below = {{title}};
+    tick.below_plays = 1;
+    return tick;
+  };
   const std::optional<Text> kAdded = u" A and more", kEmpty = u"<p> </p>",
                             kRoomsForm =
                                 u"<HTML><BODY><FONT>A\r\n&amp;&nbsp; co </FONT></BODY></HTML>";
@@ -124,49 +137,56 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
     bool no_count = false;  // the player never answers for the playlist's length
   } rows[] = {
       // clang-format off
-      {u"%s|%t|%d|%l|%z|%f|%u|%S|%x|100%", ticks({{4, kA}}), {" A|12:34:56|06/12/2026|03.45|4|17|30d, 0h, 1m|%S|%x|100%"}, 1, 3},
-      {u"<b>np:</b>%s at %t", ticks({{4, Tick{{u"1. Tom & Jerry's \"<Live>\" %t - Winamp"}}}}), {"<b>np:</b> Tom &amp; Jerry&#39;s &quot;&lt;Live&gt;&quot; %t at 12:34:56"}, 1, 3},
+      {u"%s|%t|%d|%l|%z|%f|%u|%S|%x|100%", ticks({{4, kA}}), {" A|12:34:56|06/12/2026|03.45|4|17|30d, 0h, 1m|%S|%x|100%"}, 1, 4},
+      {u"<b>np:</b>%s at %t", ticks({{4, Tick{{u"1. Tom & Jerry's \"<Live>\" %t - Winamp"}}}}), {"<b>np:</b> Tom &amp; Jerry&#39;s &quot;&lt;Live&gt;&quot; %t at 12:34:56"}, 1, 4},
       // polls 1050 ms apart, at ticks 0, 3, 6, 9: B shown 0.7 s is read by one poll and never
       // announced, and A is not announced again; B shown 1.75 s is read by two and announced
-      {u"%s", ticks({{5, kA}, {2, kB}, {6, kA}}), {" A"}, 1, 3},
-      {u"%s", ticks({{5, kA}, {5, kB}, {6, kA}}), {" A", " B", " A"}, 3, 9},
+      {u"%s", ticks({{5, kA}, {2, kB}, {6, kA}}), {" A"}, 1, 4},
+      {u"%s", ticks({{5, kA}, {5, kB}, {6, kA}}), {" A", " B", " A"}, 3, 12},
       // B shown 0.7 s is read by two polls that a late timer delivers 350 ms apart
-      {u"%s", ticks({{5, kA}, {2, kB.with(&Tick::late_poll, true)}, {6, kA}}), {" A"}, 1, 3},
-      // a window of the player's class whose title stays on an old song: below the player, it is
-      // never taken for it; above it at the start, it is, until a new song starts in the player
-      {u"%s", beside(ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, kB}}), &Tick::below), {" A", " B"}, 2, 6},
-      {u"%s", beside(ticks({{4, kA}, {6, kB}}), &Tick::above), {" Old", " B"}, 2, 6},
+      {u"%s", ticks({{5, kA}, {2, kB.with(&Tick::late_poll, true)}, {6, kA}}), {" A"}, 1, 4},
+      // a window of the player's class whose title stays on an old song, and which says it does
+      // not play: below the player, it is never taken for it; nor above it at the start, nor
+      // once the player closed; a player that opens already playing is the player
+      {u"%s", beside(ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, kB}}), &Tick::below), {" A", " B"}, 2, 9},
+      {u"%s", beside(ticks({{4, kA}, {6, kB}}), &Tick::above), {" A", " B"}, 2, 10},
+      {u"%s", beside(ticks({{4, kA}, {6, kA.with(&Tick::player_open, false)}, {6, kB}}), &Tick::below), {" A", " B"}, 2, 11},
+      // a second player plays B, both stop, and A plays again in the first
+      {u"%s", ticks({{4, second(kA, u"Winamp v1.x")}, {6, second(kA, u"2. B - Winamp")}, {6, second(Tick{{kStopped}}, u"2. B - Winamp [Stopped]")}, {6, second(kA, u"2. B - Winamp [Stopped]")}}), {" A", " B", " A"}, 3, 15},
       // no song playing is no new title
-      {u"%s", ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, Tick{{u""}}}, {6, Tick{{u"Winamp v1.x"}}}, {6, Tick{{u"A - Winamp"}}}, {6, kB}}), {" A", " B"}, 2, 6},
-      {u"%s", ticks({{4, Tick{{u"1. Opening song.WMA - Winamp"}}}, {6, Tick{{u"1. .wma OPENING - Winamp"}}}, {6, Tick{{u"1. Opening song.mp3 - Winamp"}}}}), {" Opening song.mp3"}, 1, 3},
+      {u"%s", ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, Tick{{u""}}}, {6, Tick{{u"Winamp v1.x"}}}, {6, Tick{{u"A - Winamp"}}}, {6, kB}}), {" A", " B"}, 2, 8},
+      {u"%s", ticks({{4, Tick{{u"1. Opening song.WMA - Winamp"}}}, {6, Tick{{u"1. .wma OPENING - Winamp"}}}, {6, Tick{{u"1. Opening song.mp3 - Winamp"}}}}), {" Opening song.mp3"}, 1, 4},
       // paused as its figures were asked, and still when asked again: announced once it plays on
-      {u"%s", ticks({{3, kA}, {1, Tick{{u"1. A - Winamp", u"1. A - Winamp", kPaused}}}, {6, Tick{{kPaused}}}, {4, kA}}), {" A"}, 1, 6},
+      {u"%s", ticks({{3, kA}, {1, Tick{{u"1. A - Winamp", u"1. A - Winamp", kPaused}}}, {6, Tick{{kPaused}}}, {4, kA}}), {" A"}, 1, 7},
       // the song changed while its figures were asked: its turn is over
-      {u"%s", ticks({{3, kA}, {1, Tick{{u"1. A - Winamp", u"1. A - Winamp", u"2. B - Winamp"}}}, {6, kB}}), {" B"}, 1, 6},
+      {u"%s", ticks({{3, kA}, {1, Tick{{u"1. A - Winamp", u"1. A - Winamp", u"2. B - Winamp"}}}, {6, kB}}), {" B"}, 1, 7},
       // the player lets a question go: it rests, and the song waits for the figures missing,
       // asking only for those; after 3 s it goes without them
-      {u"%z/%f [%l]", ticks({{12, kA.with(&Tick::player_ms, 350u)}}), {"4/17 [03.45]"}, 1, 4},
-      {u"%z/%f [%l]", ticks({{12, kA}}), {"4/0 [03.45]"}, 1, 4, true},
+      {u"%z/%f [%l]", ticks({{12, kA.with(&Tick::player_ms, 350u)}}), {"4/17 [03.45]"}, 1, 5},
+      {u"%z/%f [%l]", ticks({{12, kA}}), {"4/0 [03.45]"}, 1, 5, true},
       // composed after 3 s of waiting for the figures, the text given up 10 s after that
-      {u"%z/%f [%l]", ticks({{19, kA.with(&Tick::chat_ms, 1500u)}, {10, kA}}), {"4/0 [03.45]"}, 1, 8, true},
-      {u"%z/%f [%l]", ticks({{14, kA.with(&Tick::player_ms, fake::kHung)}}), {"0/0 []"}, 1, 0},  // not waited for at all
-      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 700u)}}), {" A"}, 1, 3},  // slow, but answering in time
-      {u"%s", ticks({{4, kA.with(&Tick::chat_refuses, true)}, {2, kA}}), {" A", " A"}, 1, 3},  // the draft stays; tried again
+      {u"%z/%f [%l]", ticks({{19, kA.with(&Tick::chat_ms, 1500u)}, {10, kA}}), {"4/0 [03.45]"}, 1, 9, true},
+      {u"%z/%f [%l]", ticks({{14, kA.with(&Tick::player_ms, fake::kHung)}}), {"0/0 []"}, 1, 1},  // not waited for at all
+      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 400u)}}), {" A"}, 1, 4},  // slow, but answering in time
+      {u"%s", ticks({{4, kA.with(&Tick::chat_refuses, true)}, {2, kA}}), {" A", " A"}, 1, 5},  // the draft stays; tried again
       // a text let go lands late: set once, and pressed once the box answers that it holds it
-      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {6, kA}}), {" A"}, 1, 4},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {6, kA}}), {" A"}, 1, 5},
       // given up when the user typed over it or added words; sent when the box gives the
-      // same words back in its own HTML form; set again when it is empty (the text was dropped)
-      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::box, kAdded)}, {10, kA}}), {" A"}, 0, 4},
-      {u"%s & co", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::box, kRoomsForm)}, {6, kA}}), {" A & co"}, 1, 4},
-      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {1, kA.with(&Tick::box, kEmpty)}, {6, kA}}), {" A", " A"}, 1, 4},
-      // too slow for ten seconds: the box asked every 0.9 s unanswered + 1 s rest + up to a
-      // tick, 5 times (3 questions + 5); given up, and not posted after
-      {u"%s", ticks({{40, kA.with(&Tick::chat_ms, 1500u)}, {2, kA}}), {" A"}, 0, 8},
-      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, fake::kHung)}, {2, kA}}), {" A"}, 1, 3},  // a hung room is not sent to
-      {u"%s", ticks({{4, kA.with(&Tick::nested, true)}}), {" A"}, 1, 3},
+      // same words back in its own HTML form; set again when it is empty (the text was
+      // cancelled), unless the user acted since it was let go (they sent it, or cleared it)
+      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kAdded)}, {10, kA}}), {" A"}, 0, 5},
+      {u"%s & co", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kRoomsForm)}, {6, kA}}), {" A & co"}, 1, 5},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kEmpty)}, {6, kA}}), {" A", " A"}, 1, 5},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kEmpty).with(&Tick::user_acts, true)}, {10, kA}}), {" A"}, 0, 5},
+      // a room slow at every message is given no text: the user's draft stays; too slow for ten
+      // seconds, the song is given up, and not posted after; quick again sooner, it is sent once
+      {u"%s", ticks({{40, kA.with(&Tick::chat_ms, 1500u)}, {2, kA}}), {}, 0, 9},
+      {u"%s", ticks({{10, kA.with(&Tick::chat_ms, 1500u)}, {4, kA}}), {" A"}, 1, 7},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, fake::kHung)}, {2, kA}}), {" A"}, 1, 4},  // a hung room is not sent to
+      {u"%s", ticks({{4, kA.with(&Tick::nested, true)}}), {" A"}, 1, 4},
       // "Enabled" off after each poll, and while a post waits
-      {u"%s", ticks({{4, kA}, {10, kB.with(&Tick::check1, kUnchecked)}}), {" A"}, 1, 3},
-      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 1000u)}, {6, kA.with(&Tick::check1, kUnchecked)}, {6, kA}}), {" A"}, 1, 4},
+      {u"%s", ticks({{4, kA}, {10, kB.with(&Tick::check1, kUnchecked)}}), {" A"}, 1, 4},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {6, kA.with(&Tick::check1, kUnchecked)}, {6, kA}}), {" A"}, 1, 5},
       {u"%s", ticks({{4, kA.with(&Tick::chat_open, false)}, {4, kA}}), {}, 0, 3},  // no chat room: nothing held for later
       // clang-format on
   };
@@ -183,11 +203,23 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       fake::FakeWindow &player = fake.open_windows[desk.player],
                        &input = fake.open_windows[desk.input];
       player.titles = tick.titles;
-      fake.open_windows[desk.above].titles = tick.above;
-      fake.open_windows[desk.below].titles = tick.below;
+      const auto open = [&](WindowHandle window, bool there) {
+        fake.open_windows[window].class_name = there ? kPlayerWindowClass : u"Closed";
+      };
+      open(desk.player, tick.player_open);
+      for (const auto& [window, titles] :
+           {std::pair{desk.above, tick.above}, {desk.below, tick.below}}) {
+        open(window, titles.has_value());
+        fake.open_windows[window].titles = titles.value_or(std::deque<Text>{u""});
+      }
+      fake.open_windows[desk.below]
+          .answers[{player_query::kPlayState.argument, player_query::kPlayState.number}] =
+          tick.below_plays;
+      fake.user_input_at = tick.user_acts ? fake.milliseconds : fake.user_input_at;
       player.answers_after_ms = tick.player_ms;
       fake.open_windows[desk.chat].class_name = tick.chat_open ? u"AIM_ChatWnd" : u"Closed";
       input.answers_after_ms = tick.chat_ms;
+      input.text_after_ms = tick.chat_text_ms;
       input.refuses_text = tick.chat_refuses;
       input.titles = tick.box ? std::deque<Text>{*tick.box} : input.titles;
       fake.during_wait = !tick.nested ? std::function<void()>() : [&] {

@@ -28,6 +28,19 @@ std::uint64_t Win32Clock::milliseconds_since_start() {
   return ticks_.now();
 }
 
+// The system keeps the last input's time as a 32-bit tick count, which is
+// behind the count now by less than a wrap.
+std::uint64_t Win32Clock::last_input() {
+  LASTINPUTINFO input{};
+  input.cbSize = sizeof input;
+  const std::uint64_t now = ticks_.now();
+  if (!GetLastInputInfo(&input)) {
+    return 0;
+  }
+  const std::uint32_t ago = GetTickCount() - input.dwTime;
+  return now > ago ? now - ago : 0;
+}
+
 Text Win32Clock::time_text() {
   wchar_t text[128] = L"";
   GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, text, 128);

@@ -10,6 +10,7 @@ class Win32Clock : public Clock {
  public:
   Win32Clock();
   std::uint64_t milliseconds_since_start() override;
+  std::uint64_t last_input() override;
   Text time_text() override;
   Text date_text() override;
 

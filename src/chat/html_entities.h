@@ -1,0 +1,16 @@
+// The characters that HTML's named entities stand for ('eacute' for 'é').
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace tunelet {
+
+// The character named, case-sensitive; nothing for a name HTML does not know.
+std::optional<char16_t> named_entity(std::u16string_view name);
+
+// The longest name HTML gives an entity ('thetasym').
+constexpr std::size_t kLongestEntityName = 8;
+
+}  // namespace tunelet
