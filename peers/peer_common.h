@@ -20,6 +20,7 @@ constexpr WPARAM kNext = 40048;
 constexpr LPARAM kTrackLength = 105;  // with wParam 1; -1 for a stream or none
 constexpr LPARAM kPlaylistLength = 124;
 constexpr LPARAM kPlaylistPosition = 125;  // from 0
+constexpr LPARAM kPlayState = 104;         // 1 playing, 3 paused, 0 stopped or nothing loaded
 }  // namespace player
 
 // Test hooks, sent as WM_COMMAND with a value as lParam. With a count of
@@ -39,10 +40,23 @@ constexpr WPARAM kSlowSend = 93;
 constexpr WPARAM kRefuse = 96;
 constexpr WPARAM kScroll = 95;
 constexpr WPARAM kIdleTwin = 91;
-// With lParam 1, until 0: the chat room's input box gives its HTML back in
-// its own form, wrapped in its tags, with CR LF for its first blank and a
-// blank added.
+// With lParam kWrapped or kEditorWriting, until 0: the chat room's input box
+// gives its HTML back in its own form.
 constexpr WPARAM kOwnForm = 90;
+enum OwnForm : LPARAM {
+  kWrapped = 1,    // wrapped in its tags, with CR LF for its first blank and a blank added
+  kEditorWriting,  // written anew as an HTML editor writes: <BR> for its first blank, named
+                   // entities ('&eacute;', '&lt;', '&apos;') and hex references for the rest
+};
+// The chat room's user, once, on the next text another program sets into
+// its input box: with real keys, presses Enter (the room sends the text), or
+// clears the box.
+constexpr WPARAM kUser = 88;
+enum UserActs : LPARAM { kPressesEnter = 1, kClears };
+// Answers how many texts other programs have set into the input box
+// (lParam WM_SETTEXT), or how often they read it since the user last acted
+// (lParam WM_GETTEXT; -1 while the user has yet to act).
+constexpr WPARAM kCount = 87;
 // With lParam kStaleBelow: a window of the player's class below the player,
 // hidden, whose title stays on an old song, as an imitating player's does
 // once it stopped; with kStaleRaised, that window is raised above the player.

@@ -4,14 +4,15 @@
 // inner "Ate32Class" rich edit) and the send button (class "_Oscar_IconBtn").
 //
 // As in the real client, text set into a box with WM_SETTEXT is read as
-// HTML: <b>, <i> and <u> format, other tags vanish, and &amp; &lt; &gt;
-// &quot; &nbsp; and &#N; stand for their characters. The input box gives
-// back its HTML: what it was given, or what the user typed there, as text,
-// and on request in the client's own form.
-// A press and release of the button sends that HTML to the room, unless it
-// is longer than the 1024 characters a room takes: the transcript shows it
-// rendered after the sender in bold, '<b>TuneFan</b>: ...', and the box
-// empties.
+// HTML: <b>, <i> and <u> format, other tags vanish ('<' opens one only
+// before a letter, '/', '!' or '?'), and &amp; &lt; &gt; &quot; &nbsp; and
+// &#N; stand for their characters. The input box gives back its HTML: what
+// it was given, or what the user typed there, as text, and on request in
+// the client's own form or written anew as an editor writes it.
+// A press and release of the button, or Enter in the input box, sends that
+// HTML to the room, unless it is longer than the 1024 characters a room
+// takes: the transcript shows it rendered after the sender in bold,
+// '<b>TuneFan</b>: ...', and the box empties.
 //
 //   standin_chat.exe [--transcript FILE]
 //
@@ -37,8 +38,14 @@ DWORD slow_ms = 0;       // a message to the input box or button waits this long
 DWORD slow_text_ms = 0;  // and a text set into the input box this long more
 DWORD slow_send_ms = 0;  // and a press or release of the button this long more
 bool refusing = false;   // and a text is not taken at all
-bool own_form = false;   // the input box gives its HTML back in its own form
+LPARAM own_form = 0;     // the form in which the input box gives its HTML back
+LPARAM user = 0;         // what the user does to the next text another program sets
+LPARAM user_acting = 0;  // what the user is doing now, until the box is empty
+int texts_taken = 0;     // texts other programs set into the input box
+int reads_since_user = 0;
+WNDPROC rich_edit_procedure = nullptr;
 constexpr std::size_t kLongestMessage = 1024;
+constexpr UINT_PTR kUserTimer = 1;
 
 // A stretch of rendered text in one format.
 struct Run {
@@ -62,12 +69,18 @@ wchar_t entity(const std::wstring& name) {
              : 0;
 }
 
+// As HTML reads it: before anything else, a '<' is text.
+bool opens_tag(const std::wstring& html, std::size_t at) {
+  const wchar_t next = at + 1 < html.size() ? html[at + 1] : L'\0';
+  return html[at] == L'<' && (IsCharAlphaW(next) || next == L'/' || next == L'!' || next == L'?');
+}
+
 std::vector<Run> render(const std::wstring& html) {
   std::vector<Run> runs{{L"", 0}};
   DWORD effects = 0;
   for (std::size_t at = 0; at < html.size(); ++at) {
     const std::size_t close = html.find(html[at] == L'<' ? L'>' : L';', at);
-    if (html[at] == L'<' && close != std::wstring::npos) {
+    if (opens_tag(html, at) && close != std::wstring::npos) {
       std::wstring tag = html.substr(at + 1, close - at - 1);
       CharLowerW(&tag[0]);
       const bool closing = !tag.empty() && tag[0] == L'/';
@@ -149,10 +162,34 @@ std::wstring in_own_form(std::wstring html) {
          L" </FONT></BODY></HTML>";
 }
 
+// The input box's text written anew as an HTML editor writes it: a line
+// break for its first blank, an entity for a character it names or HTML may
+// not hold as it is, a hex reference for any other beyond ASCII.
+std::wstring as_editor_writes(const std::wstring& html) {
+  const struct {
+    wchar_t character;
+    const wchar_t* name;
+  } kNamed[] = {{L'&', L"amp"},    {L'<', L"lt"},   {L'>', L"gt"},    {L'\'', L"apos"},
+                {0xE9, L"eacute"}, {0xEB, L"euml"}, {0xAB, L"laquo"}, {0xBB, L"raquo"}};
+  std::wstring written = L"<P>";
+  bool broken = false;
+  for (const wchar_t c : plain(render(html))) {
+    const auto named = std::find_if(std::begin(kNamed), std::end(kNamed),
+                                    [&](const auto& known) { return known.character == c; });
+    wchar_t hex[16];
+    swprintf(hex, 16, L"&#x%X;", static_cast<unsigned>(c));
+    written += c == L' ' && !broken        ? (broken = true, L"<BR>")
+               : named != std::end(kNamed) ? L"&" + std::wstring(named->name) + L";"
+               : c >= 0x80                 ? std::wstring(hex)
+                                           : std::wstring(1, c);
+  }
+  return written + L"</P>";
+}
+
 void send_input() {
   const std::wstring html = input_box_html();
-  if (html.size() > kLongestMessage) {
-    return;  // too long for the room: it stays in the box
+  if (html.empty() || html.size() > kLongestMessage) {
+    return;  // nothing to send, or too long for the room: it stays in the box
   }
   const std::vector<Run> line = render(L"<b>TuneFan</b>: " + html + L"<br>");
   append(transcript, line);
@@ -184,10 +221,54 @@ void take_late(HWND window, DWORD milliseconds) {
   }
 }
 
+// The user at the keyboard: the chat room in front, the input box focused,
+// and the keys pressed until the box is empty, as a person does.
+void user_acts(HWND chat) {
+  if (text_of(editor_of(input)).empty()) {
+    KillTimer(chat, kUserTimer);
+    user_acting = 0;
+    reads_since_user = 0;
+    return;
+  }
+  if (GetForegroundWindow() != chat) {
+    SetForegroundWindow(chat);
+    return;
+  }
+  SetFocus(editor_of(input));
+  std::vector<INPUT> keys;
+  const auto key = [&](WORD code, DWORD flags) {
+    keys.push_back(INPUT{INPUT_KEYBOARD, {}});
+    keys.back().ki.wVk = code;
+    keys.back().ki.dwFlags = flags;
+  };
+  if (user_acting == peers::kPressesEnter) {
+    key(VK_RETURN, 0), key(VK_RETURN, KEYEVENTF_KEYUP);
+  } else {
+    key(VK_HOME, 0), key(VK_HOME, KEYEVENTF_KEYUP), key(VK_SHIFT, 0), key(VK_END, 0);
+    key(VK_END, KEYEVENTF_KEYUP), key(VK_SHIFT, KEYEVENTF_KEYUP), key(VK_DELETE, 0);
+    key(VK_DELETE, KEYEVENTF_KEYUP);
+  }
+  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+// The input box's rich edit: Enter sends.
+LRESULT CALLBACK input_editor_procedure(HWND editor, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_KEYDOWN && wparam == VK_RETURN) {
+    send_input();
+    return 0;
+  }
+  if (message == WM_CHAR && wparam == L'\r') {
+    return 0;
+  }
+  return CallWindowProcW(rich_edit_procedure, editor, message, wparam, lparam);
+}
+
 // Both boxes: a frame around the rich edit that holds the text.
 LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
   const Handling handling;
   const bool from_outside = box == input && from_another_program();
+  texts_taken += from_outside && message == WM_SETTEXT ? 1 : 0;
+  reads_since_user += from_outside && message == WM_GETTEXT ? 1 : 0;
   take_late(box, from_outside ? slow_ms + (message == WM_SETTEXT ? slow_text_ms : 0) : 0);
   switch (message) {
     case WM_CREATE: {  // the box's edit styles go to the rich edit, its scroll bar too
@@ -211,6 +292,12 @@ LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lpa
       input_html = box == input ? html : input_html;
       SetWindowTextW(editor_of(box), L"");
       append(box, render(html));
+      if (from_outside && user != 0) {  // at once, and again until the box is empty
+        user_acting = user;
+        user = 0;
+        user_acts(GetParent(box));
+        SetTimer(GetParent(box), kUserTimer, 100, nullptr);
+      }
       return TRUE;
     }
     case WM_GETTEXT:
@@ -218,7 +305,10 @@ LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lpa
       if (box != input) {
         return SendMessageW(editor_of(box), message, wparam, lparam);
       }
-      const std::wstring html = own_form ? in_own_form(input_box_html()) : input_box_html();
+      const std::wstring html = own_form == peers::kWrapped ? in_own_form(input_box_html())
+                                : own_form == peers::kEditorWriting
+                                    ? as_editor_writes(input_box_html())
+                                    : input_box_html();
       if (message == WM_GETTEXTLENGTH) {
         return static_cast<LRESULT>(html.size());
       }
@@ -279,7 +369,17 @@ LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
      : wparam == peers::kSlowText ? slow_text_ms
                                   : slow_send_ms) = static_cast<DWORD>(lparam);
   } else if (message == WM_COMMAND && wparam == peers::kOwnForm) {
-    own_form = lparam != 0;
+    own_form = lparam;
+  } else if (message == WM_COMMAND && wparam == peers::kUser) {
+    user = lparam;  // ready at the keyboard: the room in front, the input box focused
+    SetForegroundWindow(window);
+    SetFocus(editor_of(input));
+  } else if (message == WM_COMMAND && wparam == peers::kCount) {
+    return lparam == WM_SETTEXT                ? texts_taken
+           : user != 0 || user_acting != 0 ? -1  // the user has yet to act
+                                           : reads_since_user;
+  } else if (message == WM_TIMER && wparam == kUserTimer) {
+    user_acts(window);
   } else if (message == WM_COMMAND && wparam == peers::kRefuse) {
     refusing = lparam != 0;
     SetWindowTextW(window, peers::kChatTitle);
@@ -314,6 +414,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   input = peers::add_child(chat, L"WndAte32Class", WS_TABSTOP | ES_AUTOHSCROLL, edge, 2,
                            {4, 186, 556, 210});
   peers::add_child(chat, L"_Oscar_IconBtn", 0, 0, kSendButton, {560, 186, 628, 210});
+  rich_edit_procedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      editor_of(input), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(input_editor_procedure)));
   ShowWindow(chat, SW_SHOWNOACTIVATE);
   return peers::run_message_loop();
 }

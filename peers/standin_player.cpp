@@ -11,11 +11,14 @@
 //     again: raised above it
 //
 //   standin_player.exe [--advance SECONDS] [--pause-at SECONDS] [--skip-at SECONDS]
+//   standin_player.exe --only stale
 //
 // With --advance it moves to the next entry every SECONDS seconds; with
 // --pause-at it pauses once, SECONDS seconds after the start, for five; with
 // --skip-at it skips through three entries at once, a third of a second
-// apart, as a user hitting "next" does.
+// apart, as a user hitting "next" does. With --only stale it is nothing but
+// an imitating player's hidden window that stays on an old song, in a
+// process of its own as that player's is.
 #include <windows.h>
 
 #include <string>
@@ -231,6 +234,12 @@ LRESULT on_question(HWND asked, WPARAM argument, LPARAM number) {
   if (asked == idle_twin || asked == stale_twin) {
     return 0;
   }
+  if (number == player::kPlayState) {
+    return shows == kIdle                   ? 0
+           : playback == Playback::kPlaying ? 1
+           : playback == Playback::kPaused  ? 3
+                                            : 0;
+  }
   if (number == player::kPlaylistLength) {
     return kEntries;
   }
@@ -275,7 +284,7 @@ void on_timer(UINT_PTR timer) {
 LRESULT CALLBACK player_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
-      if (hwnd == window) {
+      if (hwnd == window || (window == nullptr && hwnd == stale_twin)) {
         wparam >= 1000 ? on_command(wparam) : on_test_hook(wparam, lparam);
       }
       return 0;
@@ -288,7 +297,7 @@ LRESULT CALLBACK player_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
       on_timer(wparam);
       return 0;
     case WM_DESTROY:
-      if (hwnd == window) {
+      if (hwnd == (window != nullptr ? window : stale_twin)) {
         PostQuitMessage(0);
       }
       return 0;
@@ -301,6 +310,10 @@ LRESULT CALLBACK player_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   register_window_class(L"Winamp v1.x", player_procedure);
+  if (option(L"--only", L"") == L"stale") {
+    show_stale_twin(kStaleBelow);
+    return run_message_loop();
+  }
   window = CreateWindowExW(0, L"Winamp v1.x", L"", WS_OVERLAPPEDWINDOW, 340, 0, 300, 200, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
   add_child(window, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, kPlayerStatus, {6, 6, 280, 160});

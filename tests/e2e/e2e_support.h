@@ -161,15 +161,21 @@ inline bool press(HWND box, int button) {
   return box != nullptr && wait_until([&] { return !IsWindow(box); }, 5000);
 }
 
-// Tunelet beside the stand-in chat room and player, started in that order;
-// the chat room's lines as it shows them, 'TuneFan: np: Song'.
+// Tunelet beside the stand-in chat room and player, started in that order
+// (with what `before_tunelet` does to the peers once they are there); the
+// chat room's lines as it shows them, 'TuneFan: np: Song'.
 struct Session {
   Process chat{L"standin_chat.exe"};
   HWND chat_window = find(L"AIM_ChatWnd");
   std::unique_ptr<Process> player;
   HWND player_window = start_player();
   std::unique_ptr<Process> tunelet;
-  HWND form = start_tunelet();
+  HWND form = nullptr;
+
+  explicit Session(const std::function<void(Session&)>& before_tunelet = nullptr) {
+    before_tunelet ? before_tunelet(*this) : void();
+    start_tunelet();
+  }
 
   HWND start_player() {
     player = std::make_unique<Process>(L"standin_player.exe");
@@ -205,10 +211,15 @@ struct Session {
     return wait_until([&] { return transcript().size() >= count; });
   }
   // A command or test hook for the player or the chat room, handled once
-  // the peer has done what it was asked before.
-  static void tell(HWND peer, WPARAM command, LPARAM value = 0) {
-    SendMessageTimeoutW(peer, WM_COMMAND, command, value, SMTO_NORMAL, 30000, nullptr);
+  // the peer has done what it was asked before; the peer's answer.
+  static LRESULT tell(HWND peer, WPARAM command, LPARAM value = 0) {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(peer, WM_COMMAND, command, value, SMTO_NORMAL, 30000, &answer);
+    return static_cast<LRESULT>(answer);
   }
+  // Texts other programs set into the chat room's input box (WM_SETTEXT),
+  // or their reads of it since its user acted (WM_GETTEXT).
+  LRESULT counted(UINT message) const { return tell(chat_window, peers::kCount, message); }
   void next_song() const { tell(player_window, peers::player::kNext); }
   // The chat room is taking a message late: another program waits for it.
   bool room_answers_late(DWORD milliseconds = 10000) const {

@@ -41,7 +41,7 @@ TEST(PlayerStates, OnlyASongThatPlaysIsAnnouncedOnceByItsName) {
   std::vector<std::wstring> posted;
   for (const auto& step : steps) {
     step.command == kRestart ? void(session.start_player())
-                             : session.tell(session.player_window, step.command, step.value);
+                             : void(session.tell(session.player_window, step.command, step.value));
     if (step.announced == nullptr) {
       Sleep(3000);  // held while three title polls read it
       continue;
@@ -59,4 +59,49 @@ TEST(PlayerStates, OnlyASongThatPlaysIsAnnouncedOnceByItsName) {
   const std::size_t cut = line.size() - shown.size() - std::wstring(L"... [6]").size();
   EXPECT_EQ(line, shown + long_stream_song().substr(0, cut) + L"... [6]");
   EXPECT_GT(cut, 900u);
+}
+
+// Windows of the player's class in processes of their own: an imitating
+// player's hidden window that stays on an old song and says it does not
+// play, above the player at the start; the player closed, and opened again
+// already playing; a second player, and a song played again in the first
+// once both stopped. Each song posted is the one a player plays.
+TEST(PlayerWindows, TheWindowThatPlaysIsThePlayer) {
+  store_settings({L"np:%s", L"1", nullptr});
+  Process imitator(L"standin_player.exe --only stale");
+  HWND stale = nullptr;
+  ASSERT_TRUE(wait_until(
+      [&] { return (stale = FindWindowExW(nullptr, nullptr, L"Winamp v1.x", kStaleTitle)); }));
+  Session session([&](Session& peers) { peers.tell(stale, kStaleTwin, kStaleRaised); });
+  std::vector<std::wstring> posted;
+  const auto posts = [&](int entry) {
+    posted.push_back(L"TuneFan: np: " + std::wstring(kPlaylist[entry].name));
+    session.wait_for_lines(posted.size());
+    EXPECT_EQ(session.transcript(), posted);  // that song's line, and none before it
+  };
+  posts(0);
+  session.next_song();
+  posts(1);
+  HWND first = session.player_window;
+  session.tell(first, player::kClose);
+  ASSERT_TRUE(wait_until([&] { return !IsWindow(first); }));
+  Sleep(3000);  // held while three title polls read the old song alone
+  first = session.start_player();
+  posts(0);
+  Process second_player(L"standin_player.exe");
+  HWND second = nullptr;
+  ASSERT_TRUE(wait_until([&] {
+    second = find(L"Winamp v1.x");
+    while (second == first || (second && !IsWindowVisible(second))) {
+      second = FindWindowExW(nullptr, second, L"Winamp v1.x", nullptr);
+    }
+    return second != nullptr;
+  }));
+  session.tell(second, player::kNext);
+  posts(1);
+  session.tell(second, player::kStop);
+  session.tell(first, player::kStop);
+  Sleep(3000);  // both held stopped while three title polls read them
+  session.tell(first, player::kPlay);
+  posts(0);
 }

@@ -223,9 +223,13 @@ void the_first_song_in_regional_figures(const Session& session, const std::wstri
 
 // Both peers answer every message 2.9 s late, never hung in Windows' eyes:
 // clicks on "Save State" for three seconds, the longest time one took to
-// take effect. Then the room is quick again, and the song goes out once,
-// without the figures of a player still too slow to give them.
+// take effect. The room, asked again and again what its input box holds,
+// is given no text meanwhile: the user's draft stays. Then the room is
+// quick again, and the song goes out once, without the figures of a player
+// still too slow to give them.
 void clicks_are_answered_while_both_peers_are_slow(const Session& session) {
+  SetWindowTextW(session.input(), L"my draft");
+  const LRESULT texts = session.counted(WM_SETTEXT), reads = session.counted(WM_GETTEXT);
   session.tell(session.player_window, peers::kSlow, 2900);
   session.tell(session.chat_window, peers::kSlow, 2900);
   session.next_song();
@@ -239,6 +243,8 @@ void clicks_are_answered_while_both_peers_are_slow(const Session& session) {
   }
   std::printf("figure: while both peers answered 2.9 s late, a click took at most %lu ms\n",
               longest);
+  EXPECT_TRUE(wait_until([&] { return session.counted(WM_GETTEXT) >= reads + 2; }, 30000));
+  EXPECT_EQ(session.counted(WM_SETTEXT), texts);
   session.tell(session.chat_window, peers::kSlow, 0);
   ASSERT_TRUE(session.wait_for_lines(3));
   EXPECT_NE(session.transcript()[2].find(L"||0|0|"), std::wstring::npos);
@@ -326,4 +332,37 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   a_text_refused_or_taken_late_is_sent_once(session);
   a_menu_asked_for_during_a_post_waits_for_it(session);
   each_line_is_one_song_while_send_is_slow(session);
+}
+
+// The input box takes each text 1.2 s late, later than Tunelet waits. Given
+// back as an editor writes it ('&lt;3' for the template's own '<3', named
+// entities and hex references for the song's letters, <BR> for a blank),
+// the late text is sent once. Then the room's user acts on a late text with
+// real keys: presses Enter, which sends it, or clears the box. Tunelet,
+// asking what the box holds, finds it empty and leaves it alone: no song is
+// in the room twice, and the one cleared never is.
+TEST(Session, ALateTextIsSentOnceAndTheUsersHandOnItKept) {
+  store_settings({L"<3 np:%s", L"1", nullptr});
+  Session session;
+  ASSERT_TRUE(session.wait_for_lines(1));
+  const LRESULT texts = session.counted(WM_SETTEXT);
+  session.tell(session.chat_window, peers::kSlowText, 1200);
+  session.tell(session.chat_window, peers::kOwnForm, peers::kEditorWriting);
+  session.next_song();
+  ASSERT_TRUE(session.wait_for_lines(2));
+  for (const LPARAM user : {peers::kPressesEnter, peers::kClears}) {
+    session.tell(session.chat_window, peers::kUser, user);
+    EXPECT_TRUE(wait_until([&] { return GetForegroundWindow() == session.chat_window; }));
+    session.next_song();
+    EXPECT_TRUE(wait_until([&] { return session.counted(WM_GETTEXT) >= 1; })) << user;
+  }
+  session.tell(session.chat_window, peers::kSlowText, 0);
+  session.next_song();
+  ASSERT_TRUE(session.wait_for_lines(4));
+  std::vector<std::wstring> lines;
+  for (const int entry : {0, 1, 2, 4}) {
+    lines.push_back(L"TuneFan: <3 np: " + std::wstring(peers::kPlaylist[entry].name));
+  }
+  EXPECT_EQ(session.transcript(), lines);
+  EXPECT_EQ(session.counted(WM_SETTEXT), texts + 4);  // one text for each song
 }
