@@ -40,14 +40,11 @@ constexpr WPARAM kSlowSend = 93;
 constexpr WPARAM kRefuse = 96;
 constexpr WPARAM kScroll = 95;
 constexpr WPARAM kIdleTwin = 91;
-// With lParam kWrapped or kEditorWriting, until 0: the chat room's input box
-// gives its HTML back in its own form.
+// With lParam 1, until 0: the chat room's input box gives its HTML back in
+// its own form, written anew as its editor writes it: wrapped in its tags,
+// <BR> and CR LF for its first blank, named entities ('&eacute;', '&lt;',
+// '&apos;') and hex references, a blank added.
 constexpr WPARAM kOwnForm = 90;
-enum OwnForm : LPARAM {
-  kWrapped = 1,    // wrapped in its tags, with CR LF for its first blank and a blank added
-  kEditorWriting,  // written anew as an HTML editor writes: <BR> for its first blank, named
-                   // entities ('&eacute;', '&lt;', '&apos;') and hex references for the rest
-};
 // The chat room's user, once, on the next text another program sets into
 // its input box: with real keys, presses Enter (the room sends the text), or
 // clears the box.

@@ -38,7 +38,7 @@ DWORD slow_ms = 0;       // a message to the input box or button waits this long
 DWORD slow_text_ms = 0;  // and a text set into the input box this long more
 DWORD slow_send_ms = 0;  // and a press or release of the button this long more
 bool refusing = false;   // and a text is not taken at all
-LPARAM own_form = 0;     // the form in which the input box gives its HTML back
+bool own_form = false;   // the input box gives its HTML back in its own form
 LPARAM user = 0;         // what the user does to the next text another program sets
 LPARAM user_acting = 0;  // what the user is doing now, until the box is empty
 int texts_taken = 0;     // texts other programs set into the input box
@@ -151,39 +151,30 @@ std::wstring input_box_html() {
   return typed == plain(render(input_html)) ? input_html : as_html(typed);
 }
 
-// The input box's HTML as the client may give it back: wrapped in its own
-// tags, with CR LF for a line break and a blank added.
-std::wstring in_own_form(std::wstring html) {
-  const std::size_t blank = html.find(L' ');
-  if (blank != std::wstring::npos) {
-    html.replace(blank, 1, L"\r\n");
-  }
-  return L"<HTML><BODY BGCOLOR=\"#ffffff\"><FONT FACE=\"Arial\" SIZE=2>" + html +
-         L" </FONT></BODY></HTML>";
-}
-
-// The input box's text written anew as an HTML editor writes it: a line
-// break for its first blank, an entity for a character it names or HTML may
-// not hold as it is, a hex reference for any other beyond ASCII.
-std::wstring as_editor_writes(const std::wstring& html) {
+// The input box's HTML as the client may give it back, written anew as its
+// editor writes it: wrapped in its tags, <BR> and CR LF for the first
+// blank, an entity for a character it names or HTML may not hold as it is
+// ('&eacute;', '&lt;', '&apos;'), a hex reference for any other beyond
+// ASCII, and a blank added.
+std::wstring in_own_form(const std::wstring& html) {
   const struct {
     wchar_t character;
     const wchar_t* name;
   } kNamed[] = {{L'&', L"amp"},    {L'<', L"lt"},   {L'>', L"gt"},    {L'\'', L"apos"},
                 {0xE9, L"eacute"}, {0xEB, L"euml"}, {0xAB, L"laquo"}, {0xBB, L"raquo"}};
-  std::wstring written = L"<P>";
+  std::wstring written = L"<HTML><BODY BGCOLOR=\"#ffffff\"><FONT FACE=\"Arial\" SIZE=2>";
   bool broken = false;
   for (const wchar_t c : plain(render(html))) {
     const auto named = std::find_if(std::begin(kNamed), std::end(kNamed),
                                     [&](const auto& known) { return known.character == c; });
     wchar_t hex[16];
     swprintf(hex, 16, L"&#x%X;", static_cast<unsigned>(c));
-    written += c == L' ' && !broken        ? (broken = true, L"<BR>")
+    written += c == L' ' && !broken        ? (broken = true, L"<BR>\r\n")
                : named != std::end(kNamed) ? L"&" + std::wstring(named->name) + L";"
                : c >= 0x80                 ? std::wstring(hex)
                                            : std::wstring(1, c);
   }
-  return written + L"</P>";
+  return written + L" </FONT></BODY></HTML>";
 }
 
 void send_input() {
@@ -305,10 +296,7 @@ LRESULT CALLBACK box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lpa
       if (box != input) {
         return SendMessageW(editor_of(box), message, wparam, lparam);
       }
-      const std::wstring html = own_form == peers::kWrapped ? in_own_form(input_box_html())
-                                : own_form == peers::kEditorWriting
-                                    ? as_editor_writes(input_box_html())
-                                    : input_box_html();
+      const std::wstring html = own_form ? in_own_form(input_box_html()) : input_box_html();
       if (message == WM_GETTEXTLENGTH) {
         return static_cast<LRESULT>(html.size());
       }
@@ -369,13 +357,13 @@ LRESULT CALLBACK chat_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
      : wparam == peers::kSlowText ? slow_text_ms
                                   : slow_send_ms) = static_cast<DWORD>(lparam);
   } else if (message == WM_COMMAND && wparam == peers::kOwnForm) {
-    own_form = lparam;
+    own_form = lparam != 0;
   } else if (message == WM_COMMAND && wparam == peers::kUser) {
     user = lparam;  // ready at the keyboard: the room in front, the input box focused
     SetForegroundWindow(window);
     SetFocus(editor_of(input));
   } else if (message == WM_COMMAND && wparam == peers::kCount) {
-    return lparam == WM_SETTEXT                ? texts_taken
+    return lparam == WM_SETTEXT            ? texts_taken
            : user != 0 || user_acting != 0 ? -1  // the user has yet to act
                                            : reads_since_user;
   } else if (message == WM_TIMER && wparam == kUserTimer) {

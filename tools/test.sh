@@ -15,7 +15,7 @@ for preset in native sanitize; do
   cmake --build --preset "$preset" -j"$(nproc)"
   ctest --preset "$preset"
   if [ "$preset" = native ]; then
-    build/native/tests/unit/room_text_figure
+    build/native/room_text_figure
   fi
 done
 

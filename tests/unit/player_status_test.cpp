@@ -75,13 +75,11 @@ std::vector<Tick> ticks(std::initializer_list<std::pair<std::size_t, Tick>> runs
   return all;
 }
 
-// The same ticks, with a window of the player's class above or below it,
-// titled as given all along: by default, an imitating player's that stays
-// on an old song (and says it does not play).
-std::vector<Tick> beside(std::vector<Tick> all, std::optional<std::deque<Text>> Tick::*window,
-                         const Text& title = u"0. Old - Winamp") {
+// The same ticks, with a window of the player's class above or below it, an
+// imitating player's that stays on an old song (and says it does not play).
+std::vector<Tick> beside(std::vector<Tick> all, std::optional<std::deque<Text>> Tick::*window) {
   for (Tick& tick : all) {
-    tick.*window = {{title}};
+    tick.*window = {{u"0. Old - Winamp"}};
   }
   return all;
 }
