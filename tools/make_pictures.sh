@@ -1,7 +1,7 @@
 #!/bin/bash
-# Draws the window's background picture and the program's icon with
-# ImageMagick. The results are kept in src/app/resources; run this only to
-# change them.
+# Draws the window's background picture and the program's icon (at every size
+# Windows asks for, tools/make_icon.py) with ImageMagick. The results are kept
+# in src/app/resources; run this only to change them.
 set -euo pipefail
 cd "$(dirname "$0")/../src/app/resources"
 convert=/usr/bin/convert
@@ -24,11 +24,4 @@ $convert -size 400x200 gradient:'#0a0a5a-#010042' \
   -draw "ellipse 14,90 4,3 0,360" -draw "rectangle 17,78 18,90" \
   -quality 90 -type TrueColor background.jpg
 
-icon=$(mktemp --suffix=.bmp)
-$convert -size 32x32 xc:none -fill '#010042' -draw "roundrectangle 0,0 31,31 6,6" \
-  -fill '#5b4fd8' \
-  -draw "rectangle 5,18 8,27 rectangle 11,10 14,27 rectangle 17,14 20,27 rectangle 23,6 26,27" \
-  -fill '#c0c0ff' -draw "ellipse 9,9 3,2.5 0,360 rectangle 11,3 12,9" \
-  -background '#000000' -alpha remove -colors 256 -type Palette -compress none "BMP3:$icon"
-python3 ../../../tools/make_icon.py "$icon" tunelet.ico
-rm -f "$icon"
+python3 ../../../tools/make_icon.py tunelet.ico

@@ -37,6 +37,12 @@ if grep -viqxE 'advapi32|comctl32|gdi32|kernel32|msvcrt|ole32|oleaut32|shell32|u
   exit 1
 fi
 echo "tunelet.exe imports only what Windows XP has: $(grep -ci '\.dll$' <<<"$imports") system DLLs"
+# The icon is drawn at every size Windows asks for, exactly as tools/make_icon.py draws it.
+icon=$(mktemp --suffix=.ico)
+python3 tools/make_icon.py "$icon"
+cmp "$icon" src/app/resources/tunelet.ico
+echo "tunelet.ico is drawn at $(identify -format '%w ' "$icon")pixels"
+rm -f "$icon"
 unzip -l build/tunelet-*-win32.zip | tail -n +4 | head -n -2
 (cd build && sha256sum -c tunelet-*-win32.zip.sha256)
 

@@ -26,10 +26,11 @@ struct Form1 {
   ProgramState* state = nullptr;
   HMENU opts = nullptr;
   HMENU miniopts = nullptr;
-  UINT taskbar_created = 0;  // broadcast when the notification area is made anew
-  UINT show_request = 0;     // posted by a second start of the program
-  HWND focus = nullptr;      // the control that had the focus when the window was left
-  int dpi = kDefaultDpi;     // the scale the window is laid out at
+  UINT taskbar_created = 0;   // broadcast when the notification area is made anew
+  UINT show_request = 0;      // posted by a second start of the program
+  HWND focus = nullptr;       // the control that had the focus when the window was left
+  int dpi = kDefaultDpi;      // the scale the window is laid out at
+  HICON tray_icon = nullptr;  // the notification icon's image, at that scale
 };
 
 Form1 form1;
@@ -70,22 +71,31 @@ void show_title_box() {
   }
 }
 
-// The window's icons at the sizes a scale asks for; the small one is also
-// the notification icon's.
-void set_window_icons(int dpi) {
-  const struct {
-    WPARAM kind;
-    int width, height;
-  } kIcons[] = {{ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}};
-  for (const auto& wanted : kIcons) {
-    HANDLE icon =
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TUNELET), IMAGE_ICON,
-                   system_metric(wanted.width, dpi), system_metric(wanted.height, dpi), 0);
+// The program's icon drawn for the size a scale asks for, big or small.
+HICON load_icon(bool small, int dpi) {
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TUNELET),
+                                       IMAGE_ICON,
+                                       system_metric(small ? SM_CXSMICON : SM_CXICON, dpi),
+                                       system_metric(small ? SM_CYSMICON : SM_CYICON, dpi), 0));
+}
+
+// The window's icons at the sizes a scale asks for, and the notification
+// icon's own at the small size, which the tray shows before the old one goes.
+void set_icons(int dpi) {
+  for (const WPARAM kind : {ICON_BIG, ICON_SMALL}) {
     HICON previous = reinterpret_cast<HICON>(
-        SendMessageW(form1.hwnd, WM_SETICON, wanted.kind, reinterpret_cast<LPARAM>(icon)));
+        SendMessageW(form1.hwnd, WM_SETICON, kind,
+                     reinterpret_cast<LPARAM>(load_icon(kind == ICON_SMALL, dpi))));
     if (previous != nullptr) {
       DestroyIcon(previous);
     }
+  }
+  HICON previous = form1.tray_icon;
+  form1.tray_icon = load_icon(true, dpi);
+  form1.system->runtime.set_tray_icon(form1.tray_icon);
+  TrayIcon_ScaleChanged(platform(), *form1.state);
+  if (previous != nullptr) {
+    DestroyIcon(previous);
   }
 }
 
@@ -114,7 +124,7 @@ void on_create(HWND window) {
   form1.hwnd = window;
   form1.dpi = window_dpi(window);
   create_form_controls(form1.hwnd, form1.dpi);
-  set_window_icons(form1.dpi);
+  set_icons(form1.dpi);
   fit_window(form1.dpi);
   create_menus();
   form1.system->runtime.set_owner(form1.hwnd, form1.opts, form1.miniopts,
@@ -220,7 +230,7 @@ void on_another_start() {
 void on_dpi_changed(int dpi, const RECT& suggested) {
   form1.dpi = dpi;
   lay_out_form(form1.hwnd, dpi);
-  set_window_icons(dpi);
+  set_icons(dpi);
   SetWindowPos(form1.hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,15 +1,14 @@
-// The screen's scale, per monitor where Windows knows it (Windows 10 1607
-// and later), else the system's: the program lays itself out at it. The
-// functions that tell it are looked up when the program runs, so that it
-// still starts on Windows XP, which has one scale for all.
+// The screen's scale, per monitor where Windows knows it (Windows 8.1 and
+// later; per window from Windows 10), else the system's: the program lays
+// itself out at it. The functions that tell it are looked up when the program
+// runs, so that it still starts on Windows XP, which has one scale for all.
 #pragma once
 
 #include <windows.h>
 
-namespace tunelet::app {
+#include "platform/screen_scale.h"
 
-// Dots per inch at 100%.
-constexpr int kDefaultDpi = 96;
+namespace tunelet::app {
 
 // Sent when the window moves to a monitor of another scale, or the scale
 // changes: the new scale in wParam, the rectangle Windows suggests in lParam.

@@ -172,9 +172,11 @@ class FormRuntime {
   virtual int window_state() = 0;
   virtual void restore_window() = 0;
 
-  // The main window's handle and the handle of its icon.
+  // The main window's handle, and the notification icon's image: the
+  // program's icon at the small size of the window's scale, valid for as
+  // long as it is the one given.
   virtual WindowHandle window_handle() = 0;
-  virtual std::uint32_t window_icon() = 0;
+  virtual std::uint32_t tray_icon() = 0;
 
   // Opens the menu at the mouse pointer; the item chosen, later, runs its
   // click handler.

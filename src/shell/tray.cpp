@@ -7,7 +7,7 @@ constexpr std::uint32_t kIconId = 1;  // the program's only icon
 
 void fill_tray_record(Platform& platform, TrayRecord& record) {
   record = {platform.runtime.window_handle(), kIconId, kTrayIconMessage,
-            platform.runtime.window_icon(), u"Tune Let"};
+            platform.runtime.tray_icon(), u"Tune Let"};
 }
 
 // An add is refused for an icon that is there already: whether it is there
@@ -84,6 +84,13 @@ void TmrHotkey_Timer(Platform& platform, ProgramState& state) {
 
 void leave_tray(Platform& platform, ProgramState& state) {
   delete_icon(platform, state);
+}
+
+void TrayIcon_ScaleChanged(Platform& platform, ProgramState& state) {
+  state.tray_record.icon = platform.runtime.tray_icon();
+  if (state.icon_in_tray) {
+    platform.desktop.notify_icon(IconAction::kModify, state.tray_record);
+  }
 }
 
 void Taskbar_Created(Platform& platform, ProgramState& state) {

@@ -45,6 +45,11 @@ void TmrHotkey_Timer(Platform& platform, ProgramState& state);
 // The program ends: its icon goes with it, not when the user next points at it.
 void leave_tray(Platform& platform, ProgramState& state);
 
+// The window's scale changed, and the notification icon's image with it: the
+// icon shows the new one (the old one may go once this returns), and so does
+// any icon added later.
+void TrayIcon_ScaleChanged(Platform& platform, ProgramState& state);
+
 // The notification area was made anew (Explorer restarted, or started after
 // us), or says so again: the icon comes back if the window had one, and a
 // window left on the taskbar by a refused icon goes to the tray now.

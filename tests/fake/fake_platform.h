@@ -49,6 +49,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   bool tray_there = true;  // the notification area
   bool icon_there = false;
   bool visible = true;
+  std::uint32_t icon = 0x71;  // the notification icon's image
   int state = kNormal;
   std::function<void()> on_resize;    // the resize handler
   std::function<void()> during_wait;  // what other programs send our window meanwhile
@@ -185,7 +186,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   int window_state() override { return state; }
   void restore_window() override { note("restore"), state = kNormal, on_resize(); }
   WindowHandle window_handle() override { return 0x51; }
-  std::uint32_t window_icon() override { return 0x71; }
+  std::uint32_t tray_icon() override { return icon; }
   void popup_menu(PopupMenu menu) override {
     note("menu", menu == PopupMenu::kOpts ? "Opts" : "Miniopts");
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "platform/screen_scale.h"
 #include "platform/tick_count.h"
 #include "player/title_reader.h"
 #include "status/duration_format.h"
@@ -293,6 +294,30 @@ TEST(TickCount, TheSixtyFourBitCountOrXpsWidened) {
     xp.keep_wrap_count();
   }
   EXPECT_EQ(xp.now(), (2ULL << 32) + 7);
+}
+
+// A window shown at 192 dpi on a monitor at 144, on a screen at 120: its
+// scale, and the small icon's size at it, on each Windows by what it offers.
+TEST(ScreenScale, TheWindowsOwnElseItsMonitorsElseTheScreens) {
+  const auto own = [](ScreenScale::Window) { return 192u; };
+  const auto monitor = [](ScreenScale::Window) { return 144u; };
+  const auto metric_for_dpi = [](int, unsigned dpi) { return static_cast<int>(16 * dpi / 96); };
+  const auto screen = [] { return 120u; };
+  const auto metric = [](int) { return 20; };  // at the screen's 120 dpi
+  const struct {
+    ScreenScale::Lookups lookups;
+    int dpi, small_icon;
+  } rows[] = {
+      {{nullptr, nullptr, nullptr, screen, metric}, 120, 20},     // Windows XP to 8
+      {{nullptr, monitor, nullptr, screen, metric}, 144, 24},     // 8.1
+      {{own, monitor, metric_for_dpi, screen, metric}, 192, 32},  // 10
+  };
+  for (const auto& row : rows) {
+    const ScreenScale scale(row.lookups);
+    const int dpi = scale.window_dpi(7);
+    EXPECT_EQ(dpi, row.dpi) << &row - rows;
+    EXPECT_EQ(scale.system_metric(49, dpi), row.small_icon) << &row - rows;
+  }
 }
 
 }  // namespace

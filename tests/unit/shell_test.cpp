@@ -72,6 +72,11 @@ Event handler(void (*on)(Platform&, ProgramState&)) {
   return [=](auto& fake, auto& state) { on(fake.platform, state); };
 }
 const Event kAreaComes = [](fake::FakePlatform& fake, ProgramState&) { fake.tray_there = true; };
+// The window's scale changes: the notification icon's image is drawn anew (114), and the old
+// one goes.
+const Event kScaleChanges = [](fake::FakePlatform& fake, ProgramState& state) {
+  fake.icon = 0x72, TrayIcon_ScaleChanged(fake.platform, state);
+};
 const Event kMinimise = user_sets(kMinimised), kCtrlA = keys(0x8000, 0x8000);
 const Event kHideCompletely = handler(hidecomp_Click), kTaskbarCreated = handler(Taskbar_Created);
 const std::vector<Event> kShown = {}, kInTheTray = {kMinimise},
@@ -102,6 +107,8 @@ TEST(Tray, StatesAndMoves) {
       {{explorer_restarts(false)}, {kMinimise}, {kAdd, kModify, "show"}},  // never hidden without an icon
       {kLeftOnTheTaskbar, {kCtrlA}, {"show"}},  // stays minimised
       {kLeftOnTheTaskbar, {user_sets(kNormal), kTaskbarCreated}, {}},  // restored meanwhile
+      {kInTheTray, {kScaleChanges, explorer_restarts(true), kTaskbarCreated}, {"icon modify 81 1 32769 114 Tune Let", "icon add 81 1 32769 114 Tune Let"}},
+      {kLeftOnTheTaskbar, {kScaleChanges, kTaskbarCreated}, {"icon add 81 1 32769 114 Tune Let", "hide"}},
       // clang-format on
   };
   for (const auto& row : rows) {

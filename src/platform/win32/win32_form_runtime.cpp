@@ -78,11 +78,6 @@ WindowHandle Win32FormRuntime::window_handle() {
   return static_cast<WindowHandle>(reinterpret_cast<UINT_PTR>(owner_));
 }
 
-// The small icon, as the window shows it at its scale.
-std::uint32_t Win32FormRuntime::window_icon() {
-  return static_cast<std::uint32_t>(SendMessageW(owner_, WM_GETICON, ICON_SMALL, 0));
-}
-
 void Win32FormRuntime::popup_menu(PopupMenu menu) {
   POINT pointer;
   GetCursorPos(&pointer);

@@ -40,7 +40,11 @@ class Win32FormRuntime : public FormRuntime {
   int window_state() override;
   void restore_window() override;
   WindowHandle window_handle() override;
-  std::uint32_t window_icon() override;
+  std::uint32_t tray_icon() override {
+    return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(tray_icon_));
+  }
+  // The notification icon's image, kept by the window until it gives another.
+  void set_tray_icon(HICON icon) { tray_icon_ = icon; }
   void popup_menu(PopupMenu menu) override;
   // Opens the menu at a point of the screen.
   void popup_menu_at(PopupMenu menu, POINT at);
@@ -54,6 +58,7 @@ class Win32FormRuntime : public FormRuntime {
   HMENU opts_ = nullptr;
   HMENU miniopts_ = nullptr;
   InputBoxDialog input_box_{};
+  HICON tray_icon_ = nullptr;
   std::vector<UINT_PTR> timers_;
 };
 
