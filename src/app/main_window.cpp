@@ -4,12 +4,14 @@
 
 #include "app/form_design.h"
 #include "app/form_layout.h"
+#include "app/form_painting.h"
 #include "app/resource_ids.h"
 #include "app/screen_scale.h"
 #include "app/single_instance.h"
 #include "chat/chat_commands.h"
 #include "platform/win32/text_conversion.h"
 #include "player/title_reader.h"
+#include "shell/form_geometry.h"
 #include "shell/info_boxes.h"
 #include "shell/program_exit.h"
 #include "shell/tray.h"
@@ -250,7 +252,7 @@ bool on_context_menu(HWND target, LPARAM at) {
 }
 
 void on_left_button_up(POINT at) {
-  if (is_on_opts_label(at, form1.dpi)) {
+  if (is_on_opts_label(at.x, at.y, form1.dpi)) {
     Label5_Click();
   }
 }

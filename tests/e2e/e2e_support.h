@@ -48,6 +48,11 @@ struct Process {
   bool ends_within(DWORD milliseconds) const {
     return WaitForSingleObject(info.hProcess, milliseconds) == WAIT_OBJECT_0;
   }
+  DWORD exit_code() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info.hProcess, &code);
+    return code;
+  }
 };
 
 // The visible top-level window of this class (and title), once there, past

@@ -7,6 +7,7 @@
 #include "e2e_support.h"
 
 using namespace e2e;
+using namespace tunelet;
 using namespace tunelet::app;
 
 namespace {
@@ -184,6 +185,15 @@ TEST(Session, FirstStartHelpBoxAndSettingsKeptBetweenRuns) {
   opts_opens_from_the_keyboard_or_a_right_click(session);
   laid_out_at_one_and_a_half(session);
   settings_are_kept_between_runs(session);
+}
+
+// The main window, in a process of its own, told ten times that it moved to
+// a monitor of another scale: it follows each (scale_change_check.cpp says
+// what failed, if anything).
+TEST(Session, TheWindowFollowsAChangeOfScale) {
+  Process check(L"scale_change_check.exe");
+  ASSERT_TRUE(check.ends_within(60000));
+  EXPECT_EQ(check.exit_code(), 0u);
 }
 
 namespace {

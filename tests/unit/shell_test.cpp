@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "shell/form_geometry.h"
 #include "shell/program_exit.h"
 #include "shell/tray.h"
 #include "state/settings.h"
@@ -124,6 +125,41 @@ TEST(Tray, StatesAndMoves) {
       event(fake, state);
     }
     EXPECT_EQ(fake.log, row.requests);
+  }
+}
+
+// The window laid out at each scale: the client area, the picture, the
+// type's character height, and the places of "Enabled", the template box
+// and the "Opts" label, whose bottom-right pixel is the last on it.
+TEST(FormGeometry, TheDesignInPixelsAtEachScale) {
+  const struct {
+    int dpi, client[2], picture[2], font_height;
+    PixelRect check1, text4, opts;
+  } rows[] = {
+      // clang-format off
+      {96, {309, 132}, {400, 200}, -11, {224, 96, 241, 113}, {40, 40, 265, 83}, {8, 112, 33, 129}},
+      {120, {386, 165}, {500, 250}, -14, {280, 120, 301, 141}, {50, 50, 331, 104}, {10, 140, 41, 161}},
+      {144, {464, 198}, {600, 300}, -17, {336, 144, 362, 170}, {60, 60, 398, 125}, {12, 168, 50, 194}},
+      {192, {618, 264}, {800, 400}, -22, {448, 192, 482, 226}, {80, 80, 530, 166}, {16, 224, 66, 258}},
+      // clang-format on
+  };
+  const auto corners = [](const PixelRect& rect) {
+    return std::vector<int>{rect.left, rect.top, rect.right, rect.bottom};
+  };
+  for (const auto& row : rows) {
+    const FormGeometry geometry = form_geometry(row.dpi);
+    EXPECT_EQ(
+        std::vector<int>({geometry.client_width, geometry.client_height, geometry.picture_width,
+                          geometry.picture_height, geometry.font_height}),
+        std::vector<int>(
+            {row.client[0], row.client[1], row.picture[0], row.picture[1], row.font_height}))
+        << row.dpi;
+    EXPECT_EQ(corners(geometry.places[1]), corners(row.check1)) << row.dpi;
+    EXPECT_EQ(corners(geometry.places[2]), corners(row.text4)) << row.dpi;
+    EXPECT_EQ(corners(place_of(kLabel5, row.dpi)), corners(row.opts)) << row.dpi;
+    EXPECT_TRUE(is_on_opts_label(row.opts.right - 1, row.opts.bottom - 1, row.dpi));
+    EXPECT_FALSE(is_on_opts_label(row.opts.right, row.opts.top, row.dpi));
+    EXPECT_FALSE(is_on_opts_label(row.opts.left, row.opts.bottom, row.dpi));
   }
 }
 
