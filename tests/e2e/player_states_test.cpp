@@ -3,8 +3,7 @@
 // under its own name and characters, and the chat room shows it as its
 // sender wrote it. (Each title the player shows is read in the unit tests.) From the first restart
 // on, an idle window of the player's class stands above the player, as an imitating player keeps
-// one, and later one whose title stays on an old song: the songs and their figures are the
-// player's.
+// one: the songs and their figures are the player's.
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"
@@ -32,9 +31,6 @@ TEST(PlayerStates, OnlyASongThatPlaysIsAnnouncedOnceByItsName) {
       {kScroll, 1, nullptr}, {player::kNext, 0, L"Glass Harbour - Saturday Static"},
       {player::kPause, 0, nullptr}, {player::kPause, 0, nullptr},  // paused, and on again, scrolled
       {kScroll, 0, nullptr}, {player::kNext, 0, L"Mira Vale - Small Hours"},
-      // a window whose title stays on an old song, below the player, then raised above it
-      {kStaleTwin, kStaleBelow, nullptr}, {player::kPause, 0, nullptr}, {player::kPause, 0, nullptr},
-      {player::kStop, 0, nullptr}, {kStaleTwin, kStaleRaised, nullptr},
       {player::kNext, 0, L"Tom & Jerry <Live>"}, {player::kNext, 0, L"AT&amp;T <b>Bold</b>"},
       // clang-format on
   };

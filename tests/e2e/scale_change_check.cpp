@@ -1,11 +1,13 @@
-// The main window, made in this process, told ten times that it moved to a
+// The main window, made in this process at the screen's scale (the dots per
+// inch given as the argument), then told ten times that it moved to a
 // monitor of another scale (WM_DPICHANGED with the rectangle Windows
 // suggests, which only a message from inside the process can carry), back
-// and forth between 100% and 150%. After each change: it takes the
-// rectangle, the picture reaches every edge of its client area, and the
-// controls show the type of the new scale in fonts that exist. After all
-// ten: it is as it was. Run by the end-to-end suite; exits 1 at the first
-// failure, saying what failed.
+// and forth between that scale and 100%. At the start and after each
+// change: it has the size of the scale, or takes the rectangle, the
+// controls are at their places, the picture reaches every edge of the client area,
+// and the controls show the type of the scale in fonts that exist. After
+// all ten: it is as it was. Run by the end-to-end suite; exits 1 at the
+// first failure, saying what failed.
 #include <windows.h>
 
 #include <algorithm>
@@ -63,49 +65,59 @@ int font_height(HWND form, ControlId id) {
   return GetObjectW(held, sizeof font, &font) == sizeof font ? font.lfHeight : 0;
 }
 
-struct Seen {
-  RECT window;
-  int fonts[2];
-};
+// The window laid out at a scale: the place of the template box, the type
+// and the picture; at the screen's scale, the size of its client area too
+// (Wine draws every frame at that scale). Where the window is.
+RECT laid_out(HWND form, int dpi, bool at_screen_scale) {
+  const FormGeometry geometry = form_geometry(dpi);
+  RECT window{}, client{}, text4{};
+  GetWindowRect(form, &window);
+  GetClientRect(form, &client);
+  GetWindowRect(GetDlgItem(form, kText4), &text4);
+  MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&text4), 2);
+  const PixelRect place = place_of(kText4, dpi);
+  expect(!at_screen_scale ||
+             (client.right == geometry.client_width && client.bottom == geometry.client_height),
+         "the client area not of the scale", dpi);
+  expect(text4.left == place.left && text4.bottom == place.bottom, "a control out of place", dpi);
+  expect(font_height(form, kText4) == geometry.font_height, "fonts not of the scale", dpi);
+  expect(picture_reaches_the_edges(form), "the picture short of an edge", dpi);
+  return window;
+}
 
-Seen seen(HWND form) {
-  Seen now{{}, {font_height(form, kText4), font_height(form, kCheck1)}};
-  GetWindowRect(form, &now.window);
-  return now;
+void show_now(HWND form) {
+  SetForegroundWindow(form);
+  UpdateWindow(form);
+  handle_messages();
 }
 
 }  // namespace
 
-int wmain() {
+int wmain(int arguments, wchar_t** argument) {
   static win32::Win32Platform platform;
   static ProgramState state;
   HWND form = create_main_window(GetModuleHandleW(nullptr), platform, state);
   expect(form != nullptr, "no window", 0);
   const int first_dpi = window_dpi(form);
-  handle_messages();
-  const Seen before = seen(form);
+  expect(arguments < 2 || first_dpi == _wtoi(argument[1]), "not started at the screen's scale",
+         first_dpi);
+  show_now(form);
+  const RECT before = laid_out(form, first_dpi, true);
+  const int other_dpi = first_dpi == kDefaultDpi ? kDefaultDpi * 3 / 2 : kDefaultDpi;
   for (int change = 1; change <= 10; ++change) {
-    const int dpi = change % 2 == 1 ? first_dpi * 3 / 2 : first_dpi;
+    const int dpi = change % 2 == 1 ? other_dpi : first_dpi;
     const SIZE size = form_window_size(static_cast<DWORD>(GetWindowLongW(form, GWL_STYLE)),
                                        static_cast<DWORD>(GetWindowLongW(form, GWL_EXSTYLE)), dpi);
-    const RECT suggested{before.window.left + change % 2 * 40, before.window.top,
-                         before.window.left + change % 2 * 40 + size.cx,
-                         before.window.top + size.cy};
+    const LONG left = before.left + change % 2 * 40;
+    const RECT suggested{left, before.top, left + size.cx, before.top + size.cy};
     SendMessageW(form, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    SetForegroundWindow(form);
-    UpdateWindow(form);
-    handle_messages();
-    const Seen now = seen(form);
-    expect(EqualRect(&now.window, &suggested) != FALSE, "the suggested rectangle not taken", dpi);
-    const int height = form_geometry(dpi).font_height;
-    expect(now.fonts[0] == height && now.fonts[1] == height, "fonts not of the scale", dpi);
-    expect(picture_reaches_the_edges(form), "the picture short of an edge", dpi);
+    show_now(form);
+    const RECT now = laid_out(form, dpi, false);
+    expect(EqualRect(&now, &suggested) != FALSE, "the suggested rectangle not taken", dpi);
   }
-  const Seen after = seen(form);
-  expect(EqualRect(&after.window, &before.window) != FALSE && after.fonts[0] == before.fonts[0] &&
-             after.fonts[1] == before.fonts[1],
-         "not as it was after ten changes", first_dpi);
+  const RECT after = laid_out(form, first_dpi, true);
+  expect(EqualRect(&after, &before) != FALSE, "not as it was after ten changes", first_dpi);
   std::printf("the window followed ten changes of scale between %d and %d dpi\n", first_dpi,
-              first_dpi * 3 / 2);
+              other_dpi);
   return 0;
 }

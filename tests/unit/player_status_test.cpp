@@ -136,7 +136,7 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
     bool no_count = false;  // the player never answers for the playlist's length
   } rows[] = {
       // clang-format off
-      {u"%s|%t|%d|%l|%z|%f|%u|%S|%x|100%", ticks({{4, kA}}), {" A|12:34:56|06/12/2026|03.45|4|17|30d, 0h, 1m|%S|%x|100%"}, 1, 4},
+      {u"%s|%t|%d|%l|%z|%f|%u|%S|%x|100%", beside(ticks({{4, kA}}), &Tick::above), {" A|12:34:56|06/12/2026|03.45|4|17|30d, 0h, 1m|%S|%x|100%"}, 1, 6},
       {u"<b>np:</b>%s at %t", ticks({{4, Tick{{u"1. Tom & Jerry's \"<Live>\" %t - Winamp"}}}}), {"<b>np:</b> Tom &amp; Jerry&#39;s &quot;&lt;Live&gt;&quot; %t at 12:34:56"}, 1, 4},
       // polls 1050 ms apart, at ticks 0, 3, 6, 9: B shown 0.7 s is read by one poll and never
       // announced, and A is not announced again; B shown 1.75 s is read by two and announced
@@ -201,14 +201,11 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
     for (const Tick& tick : row.ticks) {
       fake::FakeWindow &player = fake.open_windows[desk.player],
                        &input = fake.open_windows[desk.input];
-      player.titles = tick.titles;
-      const auto open = [&](WindowHandle window, bool there) {
+      for (const auto& [window, titles] : {std::pair{desk.above, tick.above},
+                                           {desk.below, tick.below},
+                                           {desk.player, std::optional(tick.titles)}}) {
+        const bool there = titles && (window != desk.player || tick.player_open);
         fake.open_windows[window].class_name = there ? kPlayerWindowClass : u"Closed";
-      };
-      open(desk.player, tick.player_open);
-      for (const auto& [window, titles] :
-           {std::pair{desk.above, tick.above}, {desk.below, tick.below}}) {
-        open(window, titles.has_value());
         fake.open_windows[window].titles = titles.value_or(std::deque<Text>{u""});
       }
       fake.open_windows[desk.below]
