@@ -146,44 +146,42 @@ void on_create(HWND window) {
   form1.system->runtime.start_timer(kTmrHotkey, kTmrHotkeyMs);
 }
 
+// What the switches hold, as the logic reads them; "CCOM" runs its handler.
+void Check1_Changed() {
+  form1.state->controls.Check1 = check_value(kCheck1);
+}
+void Check2_Changed() {
+  form1.state->controls.Check2 = check_value(kCheck2);
+}
+void Check4_Changed() {
+  form1.state->controls.Check4 = check_value(kCheck4);
+  Check4_Click(platform(), *form1.state);
+}
+
 void on_command(int id, int notification) {
-  Controls& controls = form1.state->controls;
-  switch (id) {
-    case kText4:
-      if (notification == EN_CHANGE) {
-        controls.Text4 = win32::own_window_text(control(kText4));
-      }
-      break;
-    case kCheck1:
-      controls.Check1 = check_value(kCheck1);
-      break;
-    case kCheck2:
-      controls.Check2 = check_value(kCheck2);
-      break;
-    case kCheck4:
-      controls.Check4 = check_value(kCheck4);
-      Check4_Click(platform(), *form1.state);
-      break;
-    case kMenuHelp:
-      help_Click(platform().runtime);
-      break;
-    case kMenuAbout:
-      about_Click(platform().runtime);
-      break;
-    case kMenuCcom:
-      CCOM_Click(platform().runtime);
-      break;
-    case kMenuShowamp:
-      Showamp_Click(platform(), *form1.state);
-      break;
-    case kMenuHidecomp:
-      hidecomp_Click(platform(), *form1.state);
-      break;
-    case kMenuClose:
-      close_Click();
-      break;
-    default:
-      break;
+  if (id == kText4 && notification == EN_CHANGE) {
+    form1.state->controls.Text4 = win32::own_window_text(control(kText4));
+    return;
+  }
+  const struct {
+    int id;
+    void (*handler)();
+  } kCommands[] = {
+      {kCheck1, Check1_Changed},
+      {kCheck2, Check2_Changed},
+      {kCheck4, Check4_Changed},
+      {kMenuHelp, [] { help_Click(platform().runtime); }},
+      {kMenuAbout, [] { about_Click(platform().runtime); }},
+      {kMenuCcom, [] { CCOM_Click(platform().runtime); }},
+      {kMenuShowamp, [] { Showamp_Click(platform(), *form1.state); }},
+      {kMenuHidecomp, [] { hidecomp_Click(platform(), *form1.state); }},
+      {kMenuClose, close_Click},
+  };
+  for (const auto& command : kCommands) {
+    if (command.id == id) {
+      command.handler();
+      return;
+    }
   }
 }
 

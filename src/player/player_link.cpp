@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "player/title_reader.h"
+#include "player/title_text.h"
 
 namespace tunelet {
 namespace {

@@ -1,26 +1,11 @@
-// Reads the song that the player is playing from its window title, and the
-// once-a-second title poll that publishes it.
+// The once-a-second title poll: the song the player plays, once it has
+// played for a moment, becomes the title box.
 #pragma once
-
-#include <optional>
 
 #include "platform/platform.h"
 #include "state/program_state.h"
 
 namespace tunelet {
-
-// The song a player's title names: '12. Artist - Title - Winamp' reads
-// ' Artist - Title', and so does 'Artist - Title - Winamp' (the entry number
-// switched off). Nothing when the title names no song playing: paused or
-// stopped, no player, the player idle under its name and version, or a
-// stream's address or status ('[Connecting] ...', '[Buffer: 37%] ...').
-std::optional<Text> song_in_title(const Text& title);
-
-// The player can scroll its title in the taskbar, turning it round a step
-// every 200 ms: 'tist - Song - Winamp *** 12. Artist - Song - Winamp' reads
-// '12. Artist - Song - Winamp'. A title that is no such step stays as it is;
-// one that reads as a step of several captions reads as the shortest.
-Text unscroll_title(const Text& title);
 
 // The title poll's period.
 constexpr unsigned kTitlePollMs = 1000;

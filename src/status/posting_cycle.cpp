@@ -3,7 +3,6 @@
 #include "chat/chat_poster.h"
 #include "platform/wait_budget.h"
 #include "player/player_link.h"
-#include "player/title_reader.h"
 #include "status/status_template.h"
 
 namespace tunelet {

@@ -5,7 +5,7 @@
 // caption holding " *** " more than once can have a step that is also a step
 // of a shorter caption, which is what such a step reads as.)
 #include "fuzz_input.h"
-#include "player/title_reader.h"
+#include "player/title_text.h"
 
 using namespace tunelet;
 

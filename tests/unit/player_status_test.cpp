@@ -4,6 +4,7 @@
 #include "platform/screen_scale.h"
 #include "platform/tick_count.h"
 #include "player/title_reader.h"
+#include "player/title_text.h"
 #include "status/duration_format.h"
 #include "status/posting_cycle.h"
 #include "status/status_template.h"
