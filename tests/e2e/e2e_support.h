@@ -56,15 +56,15 @@ struct Process {
 };
 
 // The visible top-level window of this class (and title), once there, past
-// hidden ones of the class. Each session's programs are the only ones of
-// their kind.
+// hidden ones of the class and the one `other`. Each session's programs are
+// the only ones of their kind.
 inline HWND find(const wchar_t* window_class, const wchar_t* title = nullptr,
-                 DWORD milliseconds = 10000) {
+                 DWORD milliseconds = 10000, HWND other = nullptr) {
   HWND found = nullptr;
   wait_until(
       [&] {
         while ((found = FindWindowExW(nullptr, found, window_class, title)) &&
-               !IsWindowVisible(found)) {
+               (!IsWindowVisible(found) || found == other)) {
         }
         return found != nullptr;
       },

@@ -32,13 +32,6 @@ void expect(bool holds, const char* what, int dpi) {
   }
 }
 
-void handle_messages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    DispatchMessageW(&message);
-  }
-}
-
 // Every pixel along the client area's right and bottom edges unlike the
 // bare fill: the picture's.
 bool picture_reaches_the_edges(HWND form) {
@@ -58,18 +51,19 @@ bool picture_reaches_the_edges(HWND form) {
   return unlike > 4;
 }
 
-// The character height of a control's font, 0 when it has none that exists.
-int font_height(HWND form, ControlId id) {
-  LOGFONTW font{};
-  HGDIOBJ held = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(form, id, WM_GETFONT, 0, 0));
-  return GetObjectW(held, sizeof font, &font) == sizeof font ? font.lfHeight : 0;
-}
-
 // The window laid out at a scale: the place of the template box, the type
 // and the picture; at the screen's scale, the size of its client area too
 // (Wine draws every frame at that scale). Where the window is.
 RECT laid_out(HWND form, int dpi, bool at_screen_scale) {
+  SetForegroundWindow(form);
+  UpdateWindow(form);
+  for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+    DispatchMessageW(&message);
+  }
   const FormGeometry geometry = form_geometry(dpi);
+  LOGFONTW font{};  // of the template box, which must exist
+  GetObjectW(reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(form, kText4, WM_GETFONT, 0, 0)),
+             sizeof font, &font);
   RECT window{}, client{}, text4{};
   GetWindowRect(form, &window);
   GetClientRect(form, &client);
@@ -80,15 +74,9 @@ RECT laid_out(HWND form, int dpi, bool at_screen_scale) {
              (client.right == geometry.client_width && client.bottom == geometry.client_height),
          "the client area not of the scale", dpi);
   expect(text4.left == place.left && text4.bottom == place.bottom, "a control out of place", dpi);
-  expect(font_height(form, kText4) == geometry.font_height, "fonts not of the scale", dpi);
+  expect(font.lfHeight == geometry.font_height, "fonts not of the scale", dpi);
   expect(picture_reaches_the_edges(form), "the picture short of an edge", dpi);
   return window;
-}
-
-void show_now(HWND form) {
-  SetForegroundWindow(form);
-  UpdateWindow(form);
-  handle_messages();
 }
 
 }  // namespace
@@ -101,7 +89,6 @@ int wmain(int arguments, wchar_t** argument) {
   const int first_dpi = window_dpi(form);
   expect(arguments < 2 || first_dpi == _wtoi(argument[1]), "not started at the screen's scale",
          first_dpi);
-  show_now(form);
   const RECT before = laid_out(form, first_dpi, true);
   const int other_dpi = first_dpi == kDefaultDpi ? kDefaultDpi * 3 / 2 : kDefaultDpi;
   for (int change = 1; change <= 10; ++change) {
@@ -111,7 +98,6 @@ int wmain(int arguments, wchar_t** argument) {
     const LONG left = before.left + change % 2 * 40;
     const RECT suggested{left, before.top, left + size.cx, before.top + size.cy};
     SendMessageW(form, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    show_now(form);
     const RECT now = laid_out(form, dpi, false);
     expect(EqualRect(&now, &suggested) != FALSE, "the suggested rectangle not taken", dpi);
   }

@@ -197,11 +197,10 @@ void the_first_song_in_regional_figures(const Session& session, const std::wstri
 // Both peers answer every message 2.9 s late, never hung in Windows' eyes:
 // clicks on "Save State" for three seconds, the longest time one took to
 // take effect. The room, asked again and again what its input box holds,
-// is given no text meanwhile: the user's draft stays. Then the room is
+// is given no text meanwhile, which would take the place of a draft. Then the room is
 // quick again, and the song goes out once, without the figures of a player
 // still too slow to give them.
 void clicks_are_answered_while_both_peers_are_slow(const Session& session) {
-  SetWindowTextW(session.input(), L"my draft");
   const LRESULT texts = session.counted(WM_SETTEXT), reads = session.counted(WM_GETTEXT);
   session.tell(session.player_window, peers::kSlow, 2900);
   session.tell(session.chat_window, peers::kSlow, 2900);

@@ -25,7 +25,6 @@ TEST(TitleReading, NamesTheSongPlayingOrNone) {
       {u"12. Artist - Title - Winamp", u" Artist - Title"},
       {u"0. A - Winamp", u" A"}, {u"3659. A - Winamp", u" A"},  // from 0, and any width
       {u"1999 - Prince - Winamp", u" 1999 - Prince"},  // digits, but no number
-      {u"1. Track 1. Remix - Winamp", u" Track 1. Remix"},
       {u"5. A - winamp - WACUP", u" A - winamp"},  // the continuation's ending; case kept
       {u"2. [Live] Artist - Song - Winamp", u" [Live] Artist - Song"},
       {u"3. A *** B - Winamp", u" A *** B"}, {u" *** 1. A - Winamp", u"  *** 1. A"},  // no turn
@@ -41,15 +40,20 @@ TEST(TitleReading, NamesTheSongPlayingOrNone) {
   }
 }
 
+// An imitating player's window whose title stays on an old song, and which
+// says it does not play; every other window of the player's class says it
+// plays while its title names a song.
+const Text kOld = u"0. Old - Winamp";
+using Titles = std::optional<std::deque<Text>>;
+
 // Stretches of posting ticks, kPostingTickMs apart: what the player's title reads,
 // read after read (the last stays), the titles of two other windows of its
 // class (above it and below it; none by default), and what the peers and the
 // user do.
 struct Tick {
   std::deque<Text> titles;
-  std::optional<std::deque<Text>> above{}, below{};
+  Titles above{}, below{};
   bool player_open = true;
-  std::int32_t below_plays = 0;  // what the window below answers when asked whether it plays
   std::uint32_t player_ms = 0,
                 chat_ms = 0,  // how long each peer takes to answer; fake::kHung: never
       chat_text_ms = 0;       // and the chat room to take a text, this long more
@@ -77,11 +81,10 @@ std::vector<Tick> ticks(std::initializer_list<std::pair<std::size_t, Tick>> runs
   return all;
 }
 
-// The same ticks, with a window of the player's class above or below it, an
-// imitating player's that stays on an old song (and says it does not play).
-std::vector<Tick> beside(std::vector<Tick> all, std::optional<std::deque<Text>> Tick::*window) {
+// The same ticks, with the imitating player's window above or below the player.
+std::vector<Tick> beside(std::vector<Tick> all, Titles Tick::*window) {
   for (Tick& tick : all) {
-    tick.*window = {{u"0. Old - Winamp"}};
+    tick.*window = {{kOld}};
   }
   return all;
 }
@@ -120,12 +123,9 @@ struct Desk {
 // what its input box holds.
 TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
   const Text kPaused = u"1. A - Winamp [Paused]", kStopped = u"1. A - Winamp [Stopped]";
-  // a second window of the player's class, below the player, that plays when its title says so
-  const auto second = [](Tick tick, const Text& title) {
-    tick.below = {{title}};
-    tick.below_plays = 1;
-    return tick;
-  };
+  const Tick kIdle2 = kA.with(&Tick::below, Titles{{u"Winamp v1.x"}}),
+             kB2 = kA.with(&Tick::below, Titles{{u"2. B - Winamp"}}),
+             kStopped2 = kIdle2.with(&Tick::below, Titles{{u"2. B - Winamp [Stopped]"}});
   const std::optional<Text> kAdded = u" A and more", kEmpty = u"<p> </p>",
                             kRoomsForm =
                                 u"<HTML><BODY><FONT>A\r\n&amp;&nbsp; co </FONT></BODY></HTML>";
@@ -152,7 +152,7 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
       {u"%s", beside(ticks({{4, kA}, {6, kB}}), &Tick::above), {" A", " B"}, 2, 10},
       {u"%s", beside(ticks({{4, kA}, {6, kA.with(&Tick::player_open, false)}, {6, kB}}), &Tick::below), {" A", " B"}, 2, 11},
       // a second player plays B, both stop, and A plays again in the first
-      {u"%s", ticks({{4, second(kA, u"Winamp v1.x")}, {6, second(kA, u"2. B - Winamp")}, {6, second(Tick{{kStopped}}, u"2. B - Winamp [Stopped]")}, {6, second(kA, u"2. B - Winamp [Stopped]")}}), {" A", " B", " A"}, 3, 15},
+      {u"%s", ticks({{4, kIdle2}, {6, kB2}, {6, kStopped2.with(&Tick::titles, {kStopped})}, {6, kStopped2}}), {" A", " B", " A"}, 3, 15},
       // no song playing is no new title
       {u"%s", ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, Tick{{u""}}}, {6, Tick{{u"Winamp v1.x"}}}, {6, Tick{{u"A - Winamp"}}}, {6, kB}}), {" A", " B"}, 2, 8},
       {u"%s", ticks({{4, Tick{{u"1. Opening song.WMA - Winamp"}}}, {6, Tick{{u"1. .wma OPENING - Winamp"}}}, {6, Tick{{u"1. Opening song.mp3 - Winamp"}}}}), {" Opening song.mp3"}, 1, 4},
@@ -208,10 +208,10 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
         const bool there = titles && (window != desk.player || tick.player_open);
         fake.open_windows[window].class_name = there ? kPlayerWindowClass : u"Closed";
         fake.open_windows[window].titles = titles.value_or(std::deque<Text>{u""});
+        fake.open_windows[window]
+            .answers[{player_query::kPlayState.argument, player_query::kPlayState.number}] =
+            titles && song_in_title(titles->back()) && titles->back() != kOld;
       }
-      fake.open_windows[desk.below]
-          .answers[{player_query::kPlayState.argument, player_query::kPlayState.number}] =
-          tick.below_plays;
       fake.user_input_at = tick.user_acts ? fake.milliseconds : fake.user_input_at;
       player.answers_after_ms = tick.player_ms;
       fake.open_windows[desk.chat].class_name = tick.chat_open ? u"AIM_ChatWnd" : u"Closed";
