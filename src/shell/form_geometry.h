@@ -9,6 +9,9 @@ namespace tunelet {
 
 struct PixelRect {
   int left, top, right, bottom;
+  bool operator==(const PixelRect& other) const {
+    return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+  }
 };
 
 struct FormGeometry {

@@ -85,7 +85,6 @@ int wmain(int arguments, wchar_t** argument) {
   static win32::Win32Platform platform;
   static ProgramState state;
   HWND form = create_main_window(GetModuleHandleW(nullptr), platform, state);
-  expect(form != nullptr, "no window", 0);
   const int first_dpi = window_dpi(form);
   expect(arguments < 2 || first_dpi == _wtoi(argument[1]), "not started at the screen's scale",
          first_dpi);

@@ -196,12 +196,9 @@ void the_first_song_in_regional_figures(const Session& session, const std::wstri
 
 // Both peers answer every message 2.9 s late, never hung in Windows' eyes:
 // clicks on "Save State" for three seconds, the longest time one took to
-// take effect. The room, asked again and again what its input box holds,
-// is given no text meanwhile, which would take the place of a draft. Then the room is
-// quick again, and the song goes out once, without the figures of a player
-// still too slow to give them.
+// take effect. Then the room is quick again, and the song goes out once,
+// without the figures of a player still too slow to give them.
 void clicks_are_answered_while_both_peers_are_slow(const Session& session) {
-  const LRESULT texts = session.counted(WM_SETTEXT), reads = session.counted(WM_GETTEXT);
   session.tell(session.player_window, peers::kSlow, 2900);
   session.tell(session.chat_window, peers::kSlow, 2900);
   session.next_song();
@@ -215,8 +212,6 @@ void clicks_are_answered_while_both_peers_are_slow(const Session& session) {
   }
   std::printf("figure: while both peers answered 2.9 s late, a click took at most %lu ms\n",
               longest);
-  EXPECT_TRUE(wait_until([&] { return session.counted(WM_GETTEXT) >= reads + 2; }, 30000));
-  EXPECT_EQ(session.counted(WM_SETTEXT), texts);
   session.tell(session.chat_window, peers::kSlow, 0);
   ASSERT_TRUE(session.wait_for_lines(3));
   EXPECT_NE(session.transcript()[2].find(L"||0|0|"), std::wstring::npos);

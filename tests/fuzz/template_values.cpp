@@ -1,9 +1,8 @@
 // The template's values. A template and seven values, split from the input
 // at U+0001: the values add no mark-up, and the room shows each as it is
 // (when it holds no blanks, which the room folds). The message for the room
-// fits whenever the template's own text does, and is the template with the
-// song whole, left out, or cut (never inside a surrogate pair) and followed
-// by "...".
+// is the template with the song whole where it fits, else cut to the most
+// that fits ahead of "..." (never inside a surrogate pair), or left out.
 #include <algorithm>
 #include <vector>
 
@@ -31,22 +30,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool blanks = all.find_first_of(u" \t\r\n\u00A0") != Text::npos;
   fuzz::require(blanks || as_the_room_shows(expand_template(u"%s%t%d%l%z%f%u", values)) == all);
 
-  const Text message = message_for_room(status_template, values);
+  // Whole where it fits, or where the template's own text does not; else
+  // the most of the song that fits ahead of "...", never ending in half a
+  // surrogate pair (the ending alone, where no more fits), or none of it.
   const auto with_song = [&](const Text& song) {
     TemplateValues cut = values;
     cut[0].value = song;
     return expand_template(status_template, cut);
   };
   const Text& song = values[0].value;
-  if (with_song(Text()).size() <= kLongestChatMessage) {
-    fuzz::require(message.size() <= kLongestChatMessage);
+  Text expected = with_song(song);
+  if (expected.size() > kLongestChatMessage && with_song(Text()).size() <= kLongestChatMessage) {
+    expected = with_song(Text());
+    for (std::size_t kept = song.size(); kept-- > 0;) {
+      const Text cut = with_song(song.substr(0, kept) + u"...");
+      if ((kept == 0 || song[kept - 1] < 0xD800 || song[kept - 1] > 0xDBFF) &&
+          cut.size() <= kLongestChatMessage) {
+        expected = cut;
+        break;
+      }
+    }
   }
-  bool found = message == with_song(song) || message == with_song(Text());
-  for (std::size_t kept = 0; !found && kept < song.size(); ++kept) {
-    const bool splits_pair = kept > 0 && song[kept - 1] >= 0xD800 && song[kept - 1] <= 0xDBFF &&
-                             song[kept] >= 0xDC00 && song[kept] <= 0xDFFF;
-    found = !splits_pair && message == with_song(song.substr(0, kept) + u"...");
-  }
-  fuzz::require(found);
+  fuzz::require(message_for_room(status_template, values) == expected);
   return 0;
 }

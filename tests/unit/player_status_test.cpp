@@ -7,7 +7,6 @@
 #include "player/title_text.h"
 #include "status/duration_format.h"
 #include "status/posting_cycle.h"
-#include "status/status_template.h"
 
 namespace tunelet {
 namespace {
@@ -127,8 +126,7 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
              kB2 = kA.with(&Tick::below, Titles{{u"2. B - Winamp"}}),
              kStopped2 = kIdle2.with(&Tick::below, Titles{{u"2. B - Winamp [Stopped]"}});
   const std::optional<Text> kAdded = u" A and more", kEmpty = u"<p> </p>",
-                            kRoomsForm =
-                                u"<HTML><BODY><FONT>A\r\n&amp;&nbsp; co </FONT></BODY></HTML>";
+                            kRoomsForm = u"<P>A<BR>&amp; co</P>\r\n";
   const struct {
     Text status_template;
     std::vector<Tick> ticks;
@@ -236,31 +234,6 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
     EXPECT_EQ(fake.logged({"notify 9 513 0 0", "notify 9 514 0 0"}).size(), 2 * row.presses);
     EXPECT_EQ(fake.logged({"notify"}).size(), 2 * row.presses);  // none to another window
     EXPECT_EQ(fake.logged({"send", "gettext"}).size(), row.waits);
-  }
-}
-
-// The chat room takes 1024 characters: a longer message loses the end of
-// its song, in whole characters and entities, for "...".
-TEST(StatusTemplate, ALongSongIsCutToWhatTheRoomTakes) {
-  const Text own(1000, u'r');  // the template's own text
-  const Text x20(20, u'x');
-  const struct {
-    Text status_template, song, message;
-  } rows[] = {
-      // clang-format off
-      {own + u"%s", x20 + u"xxxx", own + x20 + u"xxxx"},  // 1024: as it is
-      {own + u"%s", x20 + u"xxxxx", own + x20 + u"x..."},
-      {own + u"%s", x20 + u"&yyyy", own + x20 + u"..."},  // "&amp;" whole or not at all
-      // one character, two units, at either end of the range
-      {own + u"%s", x20 + u"\U00010000yyyy", own + x20 + u"..."}, {own + u"%s", x20 + u"\U0010FFFFyyyy", own + x20 + u"..."},
-      {Text(1022, u'r') + u"%s", u"xyz", Text(1022, u'r')},  // no room for "...": the song left out
-      {Text(900, u'r') + u"%s|%s", Text(100, u'x'), Text(900, u'r') + Text(58, u'x') + u"...|" + Text(58, u'x') + u"..."},
-      {Text(1100, u'r') + u"%s", u"x", Text(1100, u'r') + u"x"},  // the user's own long template
-      // clang-format on
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(message_for_room(row.status_template, {{u's', row.song}, {u'u', u"1d"}}), row.message)
-        << &row - rows + 1;
   }
 }
 

@@ -143,9 +143,6 @@ TEST(FormGeometry, TheDesignInPixelsAtEachScale) {
       {192, {618, 264}, {800, 400}, -22, {448, 192, 482, 226}, {80, 80, 530, 166}, {16, 224, 66, 258}},
       // clang-format on
   };
-  const auto corners = [](const PixelRect& rect) {
-    return std::vector<int>{rect.left, rect.top, rect.right, rect.bottom};
-  };
   for (const auto& row : rows) {
     const FormGeometry geometry = form_geometry(row.dpi);
     EXPECT_EQ(
@@ -154,9 +151,9 @@ TEST(FormGeometry, TheDesignInPixelsAtEachScale) {
         std::vector<int>(
             {row.client[0], row.client[1], row.picture[0], row.picture[1], row.font_height}))
         << row.dpi;
-    EXPECT_EQ(corners(geometry.places[1]), corners(row.check1)) << row.dpi;
-    EXPECT_EQ(corners(geometry.places[2]), corners(row.text4)) << row.dpi;
-    EXPECT_EQ(corners(place_of(kLabel5, row.dpi)), corners(row.opts)) << row.dpi;
+    EXPECT_TRUE(geometry.places[1] == row.check1 && geometry.places[2] == row.text4 &&
+                place_of(kLabel5, row.dpi) == row.opts)
+        << row.dpi;
     EXPECT_TRUE(is_on_opts_label(row.opts.right - 1, row.opts.bottom - 1, row.dpi));
     EXPECT_FALSE(is_on_opts_label(row.opts.right, row.opts.top, row.dpi));
     EXPECT_FALSE(is_on_opts_label(row.opts.left, row.opts.bottom, row.dpi));
