@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Text expected = with_song(song);
   if (expected.size() > kLongestChatMessage && with_song(Text()).size() <= kLongestChatMessage) {
     expected = with_song(Text());
-    for (std::size_t kept = song.size(); kept-- > 0;) {
+    for (std::size_t kept = std::min(song.size(), kLongestChatMessage); kept-- > 0;) {
       const Text cut = with_song(song.substr(0, kept) + u"...");
       if ((kept == 0 || song[kept - 1] < 0xD800 || song[kept - 1] > 0xDBFF) &&
           cut.size() <= kLongestChatMessage) {
