@@ -25,11 +25,25 @@ using namespace tunelet::app;
 
 namespace {
 
+win32::Win32Platform platform;
+ProgramState state;
+
 void expect(bool holds, const char* what, int dpi) {
   if (!holds) {
     std::printf("scale change to %d dpi: %s\n", dpi, what);
     std::exit(1);
   }
+}
+
+// The width of an icon's image.
+int icon_width(HICON icon) {
+  ICONINFO info{};
+  BITMAP image{};
+  GetIconInfo(icon, &info);
+  GetObjectW(info.hbmColor, sizeof image, &image);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return image.bmWidth;
 }
 
 // Every pixel along the client area's right and bottom edges unlike the
@@ -76,14 +90,18 @@ RECT laid_out(HWND form, int dpi, bool at_screen_scale) {
   expect(text4.left == place.left && text4.bottom == place.bottom, "a control out of place", dpi);
   expect(font.lfHeight == geometry.font_height, "fonts not of the scale", dpi);
   expect(picture_reaches_the_edges(form), "the picture short of an edge", dpi);
+  const int small = system_metric(SM_CXSMICON, dpi);
+  expect(
+      icon_width(reinterpret_cast<HICON>(SendMessageW(form, WM_GETICON, ICON_SMALL, 0))) == small &&
+          icon_width(reinterpret_cast<HICON>(
+              static_cast<UINT_PTR>(platform.runtime.tray_icon()))) == small,
+      "the small icons not drawn for the scale", dpi);
   return window;
 }
 
 }  // namespace
 
 int wmain(int arguments, wchar_t** argument) {
-  static win32::Win32Platform platform;
-  static ProgramState state;
   HWND form = create_main_window(GetModuleHandleW(nullptr), platform, state);
   const int first_dpi = window_dpi(form);
   expect(arguments < 2 || first_dpi == _wtoi(argument[1]), "not started at the screen's scale",

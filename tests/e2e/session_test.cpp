@@ -73,12 +73,13 @@ void opts_opens_help_and_about(const Session& session) {
 // leaves the switches, the template and the boxes as they were.
 void opts_opens_from_the_keyboard_or_a_right_click(const Session& session) {
   const int check1 = session.checked(kCheck1), check2 = session.checked(kCheck2);
-  RECT client{};
-  GetClientRect(session.form, &client);
+  const Bounds label = std::find_if(std::begin(kDesign), std::end(kDesign), [](const auto& design) {
+                         return design.id == kLabel5;
+                       })->bounds;  // at 100%, 15 twips a pixel
   const struct {
     bool keyboard;
     POINT at;
-  } ways[] = {{true, {0, client.bottom}}, {false, {200, 20}}};
+  } ways[] = {{true, {label.left / 15, (label.top + label.height) / 15}}, {false, {200, 20}}};
   for (const auto& way : ways) {
     SetForegroundWindow(session.form);
     HWND menu = nullptr;
@@ -89,7 +90,7 @@ void opts_opens_from_the_keyboard_or_a_right_click(const Session& session) {
     ClientToScreen(session.form, &at);
     RECT place{};
     GetWindowRect(menu, &place);
-    EXPECT_LT(std::abs(place.left - at.x) + std::abs(place.top - at.y), 30) << way.keyboard;
+    EXPECT_LT(std::abs(place.left - at.x) + std::abs(place.top - at.y), 3) << way.keyboard;
     click(session.chat_window);
     EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(menu); }));
   }
