@@ -83,11 +83,11 @@ RECT laid_out(HWND form, int dpi, bool at_screen_scale) {
   GetClientRect(form, &client);
   GetWindowRect(GetDlgItem(form, kText4), &text4);
   MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&text4), 2);
-  const PixelRect place = place_of(kText4, dpi);
-  expect(!at_screen_scale ||
-             (client.right == geometry.client_width && client.bottom == geometry.client_height),
-         "the client area not of the scale", dpi);
-  expect(text4.left == place.left && text4.bottom == place.bottom, "a control out of place", dpi);
+  expect((!at_screen_scale ||
+          (client.right == geometry.client_width && client.bottom == geometry.client_height)) &&
+             text4.left == place_of(kText4, dpi).left &&
+             text4.bottom == place_of(kText4, dpi).bottom,
+         "the client area, or a control, not laid out at the scale", dpi);
   expect(font.lfHeight == geometry.font_height, "fonts not of the scale", dpi);
   expect(picture_reaches_the_edges(form), "the picture short of an edge", dpi);
   const int small = system_metric(SM_CXSMICON, dpi);

@@ -318,10 +318,9 @@ TEST(Session, ALateTextIsSentOnceAndTheUsersHandOnItKept) {
   session.tell(session.chat_window, peers::kSlowText, 0);
   session.next_song();
   ASSERT_TRUE(session.wait_for_lines(4));
-  std::vector<std::wstring> lines;
-  for (const int entry : {0, 1, 2, 4}) {
-    lines.push_back(L"TuneFan: <3 np: " + std::wstring(peers::kPlaylist[entry].name));
-  }
-  EXPECT_EQ(session.transcript(), lines);
+  const auto line = [](int entry) {
+    return L"TuneFan: <3 np: " + std::wstring(peers::kPlaylist[entry].name);
+  };
+  EXPECT_EQ(session.transcript(), (std::vector<std::wstring>{line(0), line(1), line(2), line(4)}));
   EXPECT_EQ(session.counted(WM_SETTEXT), texts + 4);  // one text for each song
 }

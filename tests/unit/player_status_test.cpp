@@ -286,8 +286,7 @@ TEST(ScreenScale, TheWindowsOwnElseItsMonitorsElseTheScreens) {
   for (const auto& row : rows) {
     const ScreenScale scale(row.lookups);
     const int dpi = scale.window_dpi(7);
-    EXPECT_EQ(dpi, row.dpi) << &row - rows;
-    EXPECT_EQ(scale.system_metric(49, dpi), row.small_icon) << &row - rows;
+    EXPECT_EQ(std::pair(dpi, scale.system_metric(49, dpi)), std::pair(row.dpi, row.small_icon));
   }
 }
 

@@ -145,14 +145,11 @@ TEST(FormGeometry, TheDesignInPixelsAtEachScale) {
   };
   for (const auto& row : rows) {
     const FormGeometry geometry = form_geometry(row.dpi);
-    EXPECT_EQ(
-        std::vector<int>({geometry.client_width, geometry.client_height, geometry.picture_width,
-                          geometry.picture_height, geometry.font_height}),
-        std::vector<int>(
-            {row.client[0], row.client[1], row.picture[0], row.picture[1], row.font_height}))
-        << row.dpi;
-    EXPECT_TRUE(geometry.places[1] == row.check1 && geometry.places[2] == row.text4 &&
-                place_of(kLabel5, row.dpi) == row.opts)
+    EXPECT_TRUE(geometry.client_width == row.client[0] && geometry.client_height == row.client[1] &&
+                geometry.picture_width == row.picture[0] &&
+                geometry.picture_height == row.picture[1] &&
+                geometry.font_height == row.font_height && geometry.places[1] == row.check1 &&
+                geometry.places[2] == row.text4 && place_of(kLabel5, row.dpi) == row.opts)
         << row.dpi;
     EXPECT_TRUE(is_on_opts_label(row.opts.right - 1, row.opts.bottom - 1, row.dpi));
     EXPECT_FALSE(is_on_opts_label(row.opts.right, row.opts.top, row.dpi));
