@@ -292,20 +292,21 @@ TEST(Session, EachSongIsPostedOnceWhateverThePeersDo) {
   each_line_is_one_song_while_send_is_slow(session);
 }
 
-// The input box takes each text 1.2 s late, later than Tunelet waits. Given
+// The input box takes each text 1 s late, later than Tunelet waits (0.9 s),
+// so that its user acts well before Tunelet asks what the box holds. Given
 // back in the client's own form, as its editor writes it ('&lt;3' for the
 // template's own '<3', named entities and hex references for the song's
 // letters, <BR> for a blank, wrapped in its tags), the late text is sent
-// once. Then the room's user acts on a late text with
-// real keys: presses Enter, which sends it, or clears the box. Tunelet,
-// asking what the box holds, finds it empty and leaves it alone: no song is
-// in the room twice, and the one cleared never is.
+// once. Then the room's user acts on a late text with real keys: presses
+// Enter, which sends it, or clears the box. Tunelet, asking what the box
+// holds, finds it empty and leaves it alone: no song is in the room twice,
+// and the one cleared never is.
 TEST(Session, ALateTextIsSentOnceAndTheUsersHandOnItKept) {
   store_settings({L"<3 np:%s", L"1", nullptr});
   Session session;
   ASSERT_TRUE(session.wait_for_lines(1));
   const LRESULT texts = session.counted(WM_SETTEXT);
-  session.tell(session.chat_window, peers::kSlowText, 1200);
+  session.tell(session.chat_window, peers::kSlowText, 1000);
   session.tell(session.chat_window, peers::kOwnForm, 1);
   session.next_song();
   ASSERT_TRUE(session.wait_for_lines(2));
