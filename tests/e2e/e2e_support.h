@@ -48,11 +48,6 @@ struct Process {
   bool ends_within(DWORD milliseconds) const {
     return WaitForSingleObject(info.hProcess, milliseconds) == WAIT_OBJECT_0;
   }
-  DWORD exit_code() const {
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(info.hProcess, &code);
-    return code;
-  }
 };
 
 // The visible top-level window of this class (and title), once there, past
@@ -212,8 +207,11 @@ struct Session {
     }
     return lines;
   }
+  // Whether the room comes to show exactly this many lines: false when
+  // fewer come in time, or more.
   bool wait_for_lines(std::size_t count) const {
-    return wait_until([&] { return transcript().size() >= count; });
+    std::size_t shown = 0;
+    return wait_until([&] { return (shown = transcript().size()) >= count; }) && shown == count;
   }
   // A command or test hook for the player or the chat room, handled once
   // the peer has done what it was asked before; the peer's answer.
