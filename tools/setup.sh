@@ -29,7 +29,7 @@ install_missing() {
 }
 
 install_missing cmake make g++ googletest libgtest-dev clang libclang-rt-dev g++-mingw-w64-i686 \
-  wine wine32:i386 xvfb x11-utils imagemagick procps unzip
+  wine wine32:i386 xvfb x11-utils imagemagick procps unzip python3
 source tools/wine_bits.sh
 if [ "$windows_bits" = 64 ]; then
   echo "This machine runs no 32-bit programs: the end-to-end suite runs a 64-bit build."
