@@ -51,7 +51,7 @@ void create_form_controls(HWND form, int dpi) {
 
 void lay_out_form(HWND form, int dpi) {
   const FormGeometry geometry = form_geometry(dpi);
-  ScaledLooks looks = looks_at(dpi);
+  ScaledLooks looks = looks_at(geometry);
   for (int at = 0; at < kControls; ++at) {
     const ControlDesign& design = kDesign[at];
     if (design.kind != ControlKind::kLabel) {

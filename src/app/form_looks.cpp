@@ -3,7 +3,6 @@
 #include "app/background_picture.h"
 #include "app/form_design.h"
 #include "app/resource_ids.h"
-#include "shell/form_geometry.h"
 
 namespace tunelet::app {
 namespace {
@@ -50,8 +49,7 @@ void load_form_looks() {
       GdiObject<HBITMAP>(load_background_picture(GetModuleHandleW(nullptr), IDR_BACKGROUND));
 }
 
-ScaledLooks looks_at(int dpi) {
-  const FormGeometry geometry = form_geometry(dpi);
+ScaledLooks looks_at(const FormGeometry& geometry) {
   const bool as_designed = geometry.picture_width == kPictureWidth;
   return {{GdiObject<HFONT>(create_font(L"Verdana", geometry.font_height)),
            GdiObject<HFONT>(create_font(L"Tahoma", geometry.font_height)),

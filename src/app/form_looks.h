@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "app/gdi_objects.h"
-#include "shell/form_design.h"
+#include "shell/form_geometry.h"
 
 namespace tunelet::app {
 
@@ -33,8 +33,8 @@ struct FormLooks {
 FormLooks& form_looks();
 void load_form_looks();
 
-// The fonts and picture for a scale, to be given to the controls before the
-// old ones go.
-ScaledLooks looks_at(int dpi);
+// The fonts and picture for the window laid out at a scale, to be given to
+// the controls before the old ones go.
+ScaledLooks looks_at(const FormGeometry& geometry);
 
 }  // namespace tunelet::app

@@ -1,7 +1,6 @@
 // The characters that HTML's named entities stand for ('eacute' for 'é').
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -9,8 +8,5 @@ namespace tunelet {
 
 // The character named, case-sensitive; nothing for a name HTML does not know.
 std::optional<char16_t> named_entity(std::u16string_view name);
-
-// The longest name HTML gives an entity ('thetasym').
-constexpr std::size_t kLongestEntityName = 8;
 
 }  // namespace tunelet
