@@ -24,13 +24,10 @@ void post_command(Desktop& desktop, PlayerWindows& windows, WaitBudget& budget,
   }
 }
 
-// Whether a window whose title names a song plays it. Asked where there is a
-// choice; one that says it does not is silent while its title names that song.
-bool plays(Desktop& desktop, WaitBudget& budget, PlayerWindow& window, bool choice) {
+// Whether a window whose title names a song plays it; one that says it does
+// not is silent while its title names that song.
+bool plays(Desktop& desktop, WaitBudget& budget, PlayerWindow& window) {
   constexpr std::int32_t kPlaying = 1;
-  if (!choice) {
-    return true;
-  }
   const Answer<std::int32_t> state = ask(desktop, budget, window.window, player_query::kPlayState);
   window.silent = state.reply == Reply::kAnswered && state.value != kPlaying;
   return !window.silent;
@@ -64,17 +61,17 @@ std::vector<PlayerWindow> look_at_windows(Desktop& desktop, const PlayerWindows&
 Player find_player(Desktop& desktop, PlayerWindows& windows, WaitBudget& budget) {
   std::vector<bool> starts;
   std::vector<PlayerWindow> seen = look_at_windows(desktop, windows, starts);
-  const bool choice = seen.size() > 1 || windows.seen.size() > 1;
   const auto kept = std::find_if(seen.begin(), seen.end(), [&](const PlayerWindow& here) {
     return here.window == windows.player;
   });
-  // A song that starts in another window takes the player there; without a
-  // player, a window whose title names a song that plays becomes it.
+  // A song that starts in a window that plays it (the player's own too) takes
+  // the player there; without a player, a window whose title names a song
+  // that plays becomes it.
   auto player = seen.end();
   for (auto here = seen.begin(); here != seen.end() && player == seen.end(); ++here) {
     const bool starts_here = starts[static_cast<std::size_t>(here - seen.begin())];
-    if (here != kept && here->song && !here->silent && (starts_here || kept == seen.end()) &&
-        plays(desktop, budget, *here, choice)) {
+    if (here->song && !here->silent && (starts_here || kept == seen.end()) &&
+        plays(desktop, budget, *here)) {
       player = here;
     }
   }

@@ -46,14 +46,14 @@ constexpr PlayerQuery kPlayState{0, 104};  // 1 playing, 3 paused, 0 stopped or 
 // another song), or it appears naming one. So a window that keeps an old
 // song in its title is never taken for the player.
 //
-// Where there is a choice (at the first look, once the player is gone, when
-// a song starts in another window) and more than one window of the class is
-// or was just there, the windows whose titles name a song are asked, within
-// the budget, whether they play. One that says it does not is not taken,
-// nor its song named, while its title names that song; one that does not
-// answer in time is judged by its title. With one window of the class, none
-// is asked. Without a window that plays, the first window is the player,
-// naming no song; no window when there is none.
+// At the first look, once the player is gone, and when a song starts in a
+// window (the player's own too), the windows whose titles name a song are
+// asked, within the budget, whether they play: even one alone, which may be
+// an imitating player's, stopped on an old song. One that says it does not
+// is not taken, nor its song named, while its title names that song; one
+// that does not answer in time is judged by its title. Without a window that
+// plays, the first window is the player, naming no song; no window when
+// there is none.
 struct Player {
   WindowHandle window = kNoWindow;
   std::optional<Text> song;  // the song its title names now, while it plays

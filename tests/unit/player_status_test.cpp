@@ -136,56 +136,56 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
   } rows[] = {
       // clang-format off
       {u"%s|%t|%d|%l|%z|%f|%u|%S|%x|100%", beside(ticks({{4, kA}}), &Tick::above), {" A|12:34:56|06/12/2026|03.45|4|17|30d, 0h, 1m|%S|%x|100%"}, 1, 6},
-      {u"<b>np:</b>%s at %t", ticks({{4, Tick{{u"1. Tom & Jerry's \"<Live>\" %t - Winamp"}}}}), {"<b>np:</b> Tom &amp; Jerry&#39;s &quot;&lt;Live&gt;&quot; %t at 12:34:56"}, 1, 4},
+      {u"<b>np:</b>%s at %t", ticks({{4, Tick{{u"1. Tom & Jerry's \"<Live>\" %t - Winamp"}}}}), {"<b>np:</b> Tom &amp; Jerry&#39;s &quot;&lt;Live&gt;&quot; %t at 12:34:56"}, 1, 5},
       // polls 1050 ms apart, at ticks 0, 3, 6, 9: B shown 0.7 s is read by one poll and never
       // announced, and A is not announced again; B shown 1.75 s is read by two and announced
-      {u"%s", ticks({{5, kA}, {2, kB}, {6, kA}}), {" A"}, 1, 4},
-      {u"%s", ticks({{5, kA}, {5, kB}, {6, kA}}), {" A", " B", " A"}, 3, 12},
+      {u"%s", ticks({{5, kA}, {2, kB}, {6, kA}}), {" A"}, 1, 7},
+      {u"%s", ticks({{5, kA}, {5, kB}, {6, kA}}), {" A", " B", " A"}, 3, 15},
       // B shown 0.7 s is read by two polls that a late timer delivers 350 ms apart
-      {u"%s", ticks({{5, kA}, {2, kB.with(&Tick::late_poll, true)}, {6, kA}}), {" A"}, 1, 4},
+      {u"%s", ticks({{5, kA}, {2, kB.with(&Tick::late_poll, true)}, {6, kA}}), {" A"}, 1, 7},
       // a window of the player's class whose title stays on an old song, and which says it does
       // not play: below the player, it is never taken for it; nor above it at the start, nor
       // once the player closed; a player that opens already playing is the player
-      {u"%s", beside(ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, kB}}), &Tick::below), {" A", " B"}, 2, 9},
-      {u"%s", beside(ticks({{4, kA}, {6, kB}}), &Tick::above), {" A", " B"}, 2, 10},
+      {u"%s", beside(ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, kB}}), &Tick::below), {" A", " B"}, 2, 11},
+      {u"%s", beside(ticks({{4, kA}, {6, kB}}), &Tick::above), {" A", " B"}, 2, 11},
       {u"%s", beside(ticks({{4, kA}, {6, kA.with(&Tick::player_open, false)}, {6, kB}}), &Tick::below), {" A", " B"}, 2, 11},
       // a second player plays B, both stop, and A plays again in the first
       {u"%s", ticks({{4, kIdle2}, {6, kB2}, {6, kStopped2.with(&Tick::titles, {kStopped})}, {6, kStopped2}}), {" A", " B", " A"}, 3, 15},
       // no song playing is no new title
-      {u"%s", ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, Tick{{u""}}}, {6, Tick{{u"Winamp v1.x"}}}, {6, Tick{{u"A - Winamp"}}}, {6, kB}}), {" A", " B"}, 2, 8},
-      {u"%s", ticks({{4, Tick{{u"1. Opening song.WMA - Winamp"}}}, {6, Tick{{u"1. .wma OPENING - Winamp"}}}, {6, Tick{{u"1. Opening song.mp3 - Winamp"}}}}), {" Opening song.mp3"}, 1, 4},
+      {u"%s", ticks({{4, kA}, {6, Tick{{kPaused}}}, {6, kA}, {6, Tick{{kStopped}}}, {6, Tick{{u""}}}, {6, Tick{{u"Winamp v1.x"}}}, {6, Tick{{u"A - Winamp"}}}, {6, kB}}), {" A", " B"}, 2, 12},
+      {u"%s", ticks({{4, Tick{{u"1. Opening song.WMA - Winamp"}}}, {6, Tick{{u"1. .wma OPENING - Winamp"}}}, {6, Tick{{u"1. Opening song.mp3 - Winamp"}}}}), {" Opening song.mp3"}, 1, 7},
       // paused as its figures were asked, and still when asked again: announced once it plays on
-      {u"%s", ticks({{3, kA}, {1, Tick{{u"1. A - Winamp", u"1. A - Winamp", kPaused}}}, {6, Tick{{kPaused}}}, {4, kA}}), {" A"}, 1, 7},
+      {u"%s", ticks({{3, kA}, {1, Tick{{u"1. A - Winamp", u"1. A - Winamp", kPaused}}}, {6, Tick{{kPaused}}}, {4, kA}}), {" A"}, 1, 9},
       // the song changed while its figures were asked: its turn is over
-      {u"%s", ticks({{3, kA}, {1, Tick{{u"1. A - Winamp", u"1. A - Winamp", u"2. B - Winamp"}}}, {6, kB}}), {" B"}, 1, 7},
+      {u"%s", ticks({{3, kA}, {1, Tick{{u"1. A - Winamp", u"1. A - Winamp", u"2. B - Winamp"}}}, {6, kB}}), {" B"}, 1, 9},
       // the player lets a question go: it rests, and the song waits for the figures missing,
       // asking only for those; after 3 s it goes without them
-      {u"%z/%f [%l]", ticks({{12, kA.with(&Tick::player_ms, 350u)}}), {"4/17 [03.45]"}, 1, 5},
-      {u"%z/%f [%l]", ticks({{12, kA}}), {"4/0 [03.45]"}, 1, 5, true},
+      {u"%z/%f [%l]", ticks({{12, kA.with(&Tick::player_ms, 350u)}}), {"4/17 [03.45]"}, 1, 6},
+      {u"%z/%f [%l]", ticks({{12, kA}}), {"4/0 [03.45]"}, 1, 6, true},
       // composed after 3 s of waiting for the figures, the text given up 10 s after that
-      {u"%z/%f [%l]", ticks({{19, kA.with(&Tick::chat_ms, 1500u)}, {10, kA}}), {"4/0 [03.45]"}, 1, 9, true},
+      {u"%z/%f [%l]", ticks({{19, kA.with(&Tick::chat_ms, 1500u)}, {10, kA}}), {"4/0 [03.45]"}, 1, 10, true},
       {u"%z/%f [%l]", ticks({{14, kA.with(&Tick::player_ms, fake::kHung)}}), {"0/0 []"}, 1, 1},  // not waited for at all
-      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 400u)}}), {" A"}, 1, 4},  // slow, but answering in time
-      {u"%s", ticks({{4, kA.with(&Tick::chat_refuses, true)}, {2, kA}}), {" A", " A"}, 1, 5},  // the draft stays; tried again
+      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, 400u)}}), {" A"}, 1, 5},  // slow, but answering in time
+      {u"%s", ticks({{4, kA.with(&Tick::chat_refuses, true)}, {2, kA}}), {" A", " A"}, 1, 6},  // the draft stays; tried again
       // a text let go lands late: set once, and pressed once the box answers that it holds it
-      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {6, kA}}), {" A"}, 1, 5},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {6, kA}}), {" A"}, 1, 6},
       // given up when the user typed over it or added words; sent when the box gives the
       // same words back in its own HTML form; set again when it is empty (the text was
       // cancelled), unless the user acted since it was let go (they sent it, or cleared it)
-      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kAdded)}, {10, kA}}), {" A"}, 0, 5},
-      {u"%s & co", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kRoomsForm)}, {6, kA}}), {" A & co"}, 1, 5},
-      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kEmpty)}, {6, kA}}), {" A", " A"}, 1, 5},
-      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kEmpty).with(&Tick::user_acts, true)}, {10, kA}}), {" A"}, 0, 5},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kAdded)}, {10, kA}}), {" A"}, 0, 6},
+      {u"%s & co", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kRoomsForm)}, {6, kA}}), {" A & co"}, 1, 6},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kEmpty)}, {6, kA}}), {" A", " A"}, 1, 6},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {1, kA.with(&Tick::box, kEmpty).with(&Tick::user_acts, true)}, {10, kA}}), {" A"}, 0, 6},
       // a room slow at every message is given no text: the user's draft stays; too slow for ten
       // seconds, the song is given up, and not posted after; quick again sooner, it is sent once
-      {u"%s", ticks({{40, kA.with(&Tick::chat_ms, 1500u)}, {2, kA}}), {}, 0, 9},
-      {u"%s", ticks({{10, kA.with(&Tick::chat_ms, 1500u)}, {4, kA}}), {" A"}, 1, 7},
-      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, fake::kHung)}, {2, kA}}), {" A"}, 1, 4},  // a hung room is not sent to
-      {u"%s", ticks({{4, kA.with(&Tick::nested, true)}}), {" A"}, 1, 4},
+      {u"%s", ticks({{40, kA.with(&Tick::chat_ms, 1500u)}, {2, kA}}), {}, 0, 10},
+      {u"%s", ticks({{10, kA.with(&Tick::chat_ms, 1500u)}, {4, kA}}), {" A"}, 1, 8},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_ms, fake::kHung)}, {2, kA}}), {" A"}, 1, 5},  // a hung room is not sent to
+      {u"%s", ticks({{4, kA.with(&Tick::nested, true)}}), {" A"}, 1, 5},
       // "Enabled" off after each poll, and while a post waits
-      {u"%s", ticks({{4, kA}, {10, kB.with(&Tick::check1, kUnchecked)}}), {" A"}, 1, 4},
-      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {6, kA.with(&Tick::check1, kUnchecked)}, {6, kA}}), {" A"}, 1, 5},
-      {u"%s", ticks({{4, kA.with(&Tick::chat_open, false)}, {4, kA}}), {}, 0, 3},  // no chat room: nothing held for later
+      {u"%s", ticks({{4, kA}, {10, kB.with(&Tick::check1, kUnchecked)}}), {" A"}, 1, 6},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_text_ms, 1000u)}, {6, kA.with(&Tick::check1, kUnchecked)}, {6, kA}}), {" A"}, 1, 6},
+      {u"%s", ticks({{4, kA.with(&Tick::chat_open, false)}, {4, kA}}), {}, 0, 4},  // no chat room: nothing held for later
       // clang-format on
   };
   for (const auto& row : rows) {
