@@ -47,6 +47,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   std::map<std::string, std::optional<Text>> settings;  // by key; nothing: not text
   std::string failing_setting;
   Text separator = u":";   // of hours, minutes and seconds
+  Text typed;              // into an input box; empty: Cancel
   bool tray_there = true;  // the notification area
   bool icon_there = false;
   bool visible = true;
@@ -182,7 +183,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   void message_box(const Text& prompt, int style, const std::optional<Text>& title) override {
     note("box", style, title ? narrow(*title) : "-", narrow(prompt));
   }
-  Text input_box(const Text&, const Text&) override { return Text(); }
+  Text input_box(const Text&, const Text&) override { return typed; }
   void show_window() override { note("show"), visible = true; }
   void hide_window() override { note("hide"), visible = false; }
   bool window_visible() override { return visible; }

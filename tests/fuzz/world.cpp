@@ -50,22 +50,14 @@ class World {
     show();
   }
 
+  // The top three bits choose who acts: the clock (0, 1: up to 1.6 s; 6, 7: up
+  // to 6.4 s), a window of the player's class, the room, the user.
   void step(std::uint8_t byte) {
-    const int p = byte & 31;
-    switch (byte >> 5) {
-      case 0:
-      case 1:
-        return pass(50 * (p + 1));
-      case 2:
-      case 3:
-        return player(decks_[(byte >> 5) - 2], p % 8, p / 8 + 1);
-      case 4:
-        return room(p % 8);
-      case 5:
-        return user(p % 4);
-      default:
-        return pass(200 * (p + 1));
-    }
+    const int actor = byte >> 5, p = byte & 31;
+    actor == 2 || actor == 3 ? player(decks_[actor - 2], p % 8, p / 8 + 1)
+    : actor == 4             ? room(p % 8)
+    : actor == 5             ? user(p % 4)
+                             : pass((actor < 2 ? 50 : 200) * (p + 1));
   }
 
   // The calm after the world: the room quick, the box cleared, "Enabled" on,
@@ -84,36 +76,21 @@ class World {
   }
 
  private:
+  // A song starts (0), pause or play on (1), stop (2), skip (3), close (4),
+  // open (5), play (6); the window above turns stale (7), the player busy.
   void player(Deck& deck, int action, int song) {
-    if (!deck.open && action != 5) {
-      return;
-    }
-    switch (action) {
-      case 0:
-        deck.song = song, deck.play = Play::kPlaying;
-        break;
-      case 1:
-        deck.play = deck.play == Play::kPlaying  ? Play::kPaused
-                    : deck.play == Play::kPaused ? Play::kPlaying
-                                                 : deck.play;
-        break;
-      case 2:
-        deck.play = deck.play == Play::kStale ? deck.play : Play::kStopped;
-        break;
-      case 3:
-        deck.song = deck.song % 4 + 1, deck.play = Play::kPlaying;
-        break;
-      case 4:
-        deck.open = false;
-        break;
-      case 5:
-        deck.open = true;
-        break;
-      case 6:
-        deck.song = std::max(deck.song, 1), deck.play = Play::kPlaying;
-        break;
-      default:
-        &deck == &decks_[0] ? void(deck.play = Play::kStale) : void(deck.busy = !deck.busy);
+    const Play paused_or_not = deck.play == Play::kPlaying  ? Play::kPaused
+                               : deck.play == Play::kPaused ? Play::kPlaying
+                                                            : deck.play;
+    const Play plays[] = {
+        Play::kPlaying, paused_or_not, Play::kStopped, Play::kPlaying,
+        deck.play,      deck.play,     Play::kPlaying, &deck == decks_ ? Play::kStale : deck.play};
+    if (deck.open || action == 5) {
+      deck.song = action == 0 ? song : action == 3 ? deck.song % 4 + 1 : deck.song;
+      deck.song = std::max(deck.song, plays[action] == Play::kPlaying ? 1 : 0);
+      deck.play = deck.play == Play::kStale && action == 2 ? deck.play : plays[action];
+      deck.open = action == 4 ? false : action == 5 ? true : deck.open;
+      deck.busy = deck.busy != (&deck != decks_ && action == 7);
     }
     deck.play == Play::kPlaying ? starts(deck.song) : void();
     show();

@@ -237,17 +237,19 @@ TEST(PostingCycle, PostsEachSongOnceAsItPlays) {
   }
 }
 
-// The uptime as "%u" shows it, across a signed 32-bit count's range: days
-// and hours are taken away only when positive.
+// The uptime as "%u" shows it (style 3), across a signed 32-bit count's
+// range: days and hours are taken away only when positive; and the two
+// wordier styles.
 TEST(FormatDuration, Uptime) {
-  const std::pair<std::int64_t, Text> rows[] = {
+  const std::tuple<std::int64_t, int, Text> rows[] = {
       // clang-format off
-      {0, u"0d, 0h, 0m"}, {3599999, u"0d, 0h, 59m"}, {86400000, u"1d, 0h, 0m"}, {2147483647, u"24d, 20h, 31m"},
-      {-90061001, u"-1d, -25h, -1501m"}, {-2147483648LL, u"-24d, -596h, -35791m"},
+      {0, 3, u"0d, 0h, 0m"}, {3599999, 3, u"0d, 0h, 59m"}, {86400000, 3, u"1d, 0h, 0m"}, {2147483647, 3, u"24d, 20h, 31m"},
+      {-90061001, 3, u"-1d, -25h, -1501m"}, {-2147483648LL, 3, u"-24d, -596h, -35791m"},
+      {93784567, 0, u"1d, 2h, 3m, 4 seconds, 567 milliseconds"}, {93784567, 1, u"1d, 2h, 3m, 4s"},
       // clang-format on
   };
-  for (const auto& [milliseconds, shown] : rows) {
-    EXPECT_EQ(format_duration(milliseconds, 3), shown) << milliseconds;
+  for (const auto& [milliseconds, style, shown] : rows) {
+    EXPECT_EQ(format_duration(milliseconds, style), shown) << milliseconds;
   }
 }
 
