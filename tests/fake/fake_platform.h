@@ -26,11 +26,10 @@ constexpr std::uint32_t kHung = UINT32_MAX;  // a window that never answers
 struct FakeWindow {
   WindowHandle parent;
   Text class_name;
-  std::deque<Text> titles{Text()};  // successive reads; the last stays
-  std::uint32_t answers_after_ms =
-      0;  // busy: each sent message is taken this late; the clock moves on
-  std::uint32_t text_after_ms = 0;  // and WM_SETTEXT, once taken, is handled this long after
-  bool refuses_text = false;        // answers WM_SETTEXT with FALSE
+  std::deque<Text> titles{Text()};     // successive reads; the last stays
+  std::uint32_t answers_after_ms = 0;  // the time each sent message takes; the clock moves on
+  std::uint32_t text_after_ms = 0;     // and WM_SETTEXT this long more
+  bool refuses_text = false;           // answers WM_SETTEXT with FALSE
   std::map<std::pair<std::uint32_t, std::int32_t>, std::int32_t>
       answers{};  // to WM_USER; none: no answer
 };
@@ -47,7 +46,6 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   std::map<std::string, std::optional<Text>> settings;  // by key; nothing: not text
   std::string failing_setting;
   Text separator = u":";   // of hours, minutes and seconds
-  Text typed;              // into an input box; empty: Cancel
   bool tray_there = true;  // the notification area
   bool icon_there = false;
   bool visible = true;
@@ -128,14 +126,12 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
                     std::int32_t lparam) override {
     note("post", window, message, wparam, lparam);
   }
-  // A text the window took within the wait lands, late if it has not
-  // answered by then; one still queued when the wait ends is cancelled.
+  // A text let go lands all the same, before any later message is answered.
   std::optional<bool> set_window_text(WindowHandle window, const Text& text,
                                       std::uint32_t wait_ms) override {
     note("settext", window, narrow(text));
     const bool answered = answering(window, wait_ms, true) != nullptr;
-    const bool taken = open_windows.count(window) && !open_windows.at(window).refuses_text &&
-                       open_windows.at(window).answers_after_ms <= wait_ms;
+    const bool taken = open_windows.count(window) && !open_windows.at(window).refuses_text;
     taken ? void(open_windows.at(window).titles = {text}) : void();
     return answered ? std::optional<bool>(taken) : std::nullopt;
   }
@@ -183,7 +179,7 @@ class FakePlatform final : public Desktop, public Clock, public SettingsStore, p
   void message_box(const Text& prompt, int style, const std::optional<Text>& title) override {
     note("box", style, title ? narrow(*title) : "-", narrow(prompt));
   }
-  Text input_box(const Text&, const Text&) override { return typed; }
+  Text input_box(const Text&, const Text&) override { return Text(); }
   void show_window() override { note("show"), visible = true; }
   void hide_window() override { note("hide"), visible = false; }
   bool window_visible() override { return visible; }

@@ -81,19 +81,5 @@ TEST(InterpretChatLine, ObeysTheMasterOperatorsCommandsStrippedOfMarkUp) {
   EXPECT_EQ(StripHTML(u"a<b>c</b>d<e f"), u"acd f");
 }
 
-// The hidden "CCOM" switch clicked: checked, it asks for the master
-// operator, who is the name typed; unchecked, it asks nothing.
-TEST(Check4, AsksForTheMasterOperatorOnlyWhenChecked) {
-  for (const int check4 : {kChecked, kUnchecked}) {
-    fake::FakePlatform fake;
-    fake.typed = u"Boss";
-    ProgramState state;
-    state.controls.Check4 = check4;
-    state.master_operator = u"Old";
-    Check4_Click(fake.platform, state);
-    EXPECT_EQ(state.master_operator, check4 == kChecked ? u"Boss" : u"Old");
-  }
-}
-
 }  // namespace
 }  // namespace tunelet

@@ -2,7 +2,6 @@
 
 #include "fake_platform.h"
 #include "shell/form_geometry.h"
-#include "shell/info_boxes.h"
 #include "shell/program_exit.h"
 #include "shell/tray.h"
 #include "state/settings.h"
@@ -141,7 +140,6 @@ TEST(FormGeometry, TheDesignInPixelsAtEachScale) {
       {96, {309, 132}, {400, 200}, -11, {224, 96, 241, 113}, {40, 40, 265, 83}, {8, 112, 33, 129}},
       {120, {386, 165}, {500, 250}, -14, {280, 120, 301, 141}, {50, 50, 331, 104}, {10, 140, 41, 161}},
       {144, {464, 198}, {600, 300}, -17, {336, 144, 362, 170}, {60, 60, 398, 125}, {12, 168, 50, 194}},
-      {192, {618, 264}, {800, 400}, -22, {448, 192, 482, 226}, {80, 80, 530, 166}, {16, 224, 66, 258}},
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -155,26 +153,6 @@ TEST(FormGeometry, TheDesignInPixelsAtEachScale) {
     EXPECT_TRUE(is_on_opts_label(row.opts.right - 1, row.opts.bottom - 1, row.dpi));
     EXPECT_FALSE(is_on_opts_label(row.opts.right, row.opts.top, row.dpi));
     EXPECT_FALSE(is_on_opts_label(row.opts.left, row.opts.bottom, row.dpi));
-  }
-}
-
-// The "Opts" menu's boxes, line by line as the user reads them.
-TEST(InfoBoxes, HelpAndChatCommands) {
-  const std::pair<void (*)(FormRuntime&), std::string> rows[] = {
-      {help_Click,
-       "box 64 HELP Variables:              \r\n%s = song  \r\n%t = time\r\n%d = date\r\n%l = "
-       "track length\r\n%z = current track no.\r\n%f = total tracks\r\n%u = computer "
-       "uptime\r\n****************\r\nIf you hide it completely, and want to get it back, "
-       "press 'Control - A'"},
-      {CCOM_Click,
-       "box 64 CCOM /skip = Skip to next track\r\n/prev = Play previous track\r\n/pause = pause "
-       "track\r\n/unpause = unpause track\r\n/play = play track\r\n/stop = stop current "
-       "track\r\n/exit = Close Winamp and Tunelet"},
-  };
-  for (const auto& [click, box] : rows) {
-    fake::FakePlatform fake;
-    click(fake);
-    EXPECT_EQ(fake.log, std::vector<std::string>{box});
   }
 }
 
